@@ -1,0 +1,30 @@
+// Check-box helpers.
+#include "shell/checkbox.h"
+
+short GetScaleUnit(HWND window) {
+  int dpi = SCALE_DPI;
+  if (HDC dc = GetDC(window)) {
+    dpi = GetDeviceCaps(dc, LOGPIXELSX);
+    ReleaseDC(window, dc);
+  }
+  return static_cast<short>(dpi / SCALE_DPI);
+}
+
+HWND CreateCheckBox(HWND page, int id, int x, int y, short unit, DWORD style, HINSTANCE instance) {
+  const int side = CHECKBOX_SIDE * unit;
+  return CreateWindowExA(0, "button", "", style, x, y, side, side, page,
+                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
+}
+
+void CheckButton(HWND window, int id) { CheckDlgButton(window, id, BST_CHECKED); }
+
+void UncheckButton(HWND window, int id) { CheckDlgButton(window, id, BST_UNCHECKED); }
+
+int ToggleButton(HWND window, int id) {
+  if (IsDlgButtonChecked(window, id) == 0) {
+    CheckButton(window, id);
+    return 1;
+  }
+  UncheckButton(window, id);
+  return 0;
+}

@@ -1,0 +1,69 @@
+// Skinned page frame. Pages are borderless popups whose face is a bitmap;
+// only their check boxes are child windows, everything else is painted
+// and found by hit-testing hotspot rectangles.
+#include "shell/page_frame.h"
+
+#include "res/resource.h"
+#include "shell/placement.h"
+
+void PagePlaceAndLoadSkin(HWND page, PageSkin *skin, const CREATESTRUCTA *create, WORD bitmapId) {
+  CenterWindowOn(page, GetDesktopWindow());
+  SetWindowZOrder(page, HWND_TOPMOST);
+  skin->icon = LoadIconA(create->hInstance, MAKEINTRESOURCEA(IDI_CHOOSER));
+  // The class icon, shared by every page.
+  SetClassLongPtrA(page, GCLP_HICON, reinterpret_cast<LONG_PTR>(skin->icon));
+  skin->bitmap = LoadBitmapA(create->hInstance, MAKEINTRESOURCEA(bitmapId));
+  BITMAP info;
+  if (skin->bitmap) GetObjectA(skin->bitmap, sizeof info, &info);
+}
+
+void PageCreateCommon(HWND page, PageSkin *skin, const CREATESTRUCTA *create, WORD bitmapId) {
+  ApplyRoundedRegion(page);
+  PagePlaceAndLoadSkin(page, skin, create, bitmapId);
+}
+
+LRESULT PagePaint(HWND page, const PageSkin *skin) {
+  PAINTSTRUCT paint;
+  HDC dc = BeginPaint(page, &paint);
+  if (HDC memory = CreateCompatibleDC(dc)) {
+    HGDIOBJ kept = SelectObject(memory, skin->bitmap);
+    BitBlt(dc, 0, 0, PAGE_WIDTH, PAGE_HEIGHT, memory, 0, 0, SRCCOPY);
+    SelectObject(memory, kept);
+    DeleteDC(memory);
+  }
+  EndPaint(page, &paint);
+  return 0;
+}
+
+void PageStartDrag(HWND page) {
+  ReleaseCapture();
+  SendMessageA(page, WM_NCLBUTTONDOWN, HTCAPTION, 0);
+}
+
+LRESULT PageDestroy(PageSkin *skin) {
+  HotspotListClear(&skin->hotspots);
+  if (skin->instanceMutex) ReleaseMutex(skin->instanceMutex);
+  PostQuitMessage(0);
+  return 0;
+}
+
+LRESULT PageFrameProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam, PageSkin *skin,
+                      const PageHandlers *handlers) {
+  switch (message) {
+    case WM_CREATE: {
+      const CREATESTRUCTA *create = reinterpret_cast<const CREATESTRUCTA *>(lParam);
+      PageCreateCommon(page, skin, create, handlers->bitmapId);
+      return handlers->createControls(page, create);
+    }
+    case WM_PAINT:
+      return PagePaint(page, skin);
+    case WM_COMMAND:
+      return handlers->command(page, wParam, lParam);
+    case WM_LBUTTONDOWN:
+      return handlers->click(page, wParam, lParam);
+    case WM_DESTROY:
+      return PageDestroy(skin);
+    default:
+      return DefWindowProcA(page, message, wParam, lParam);
+  }
+}

@@ -1,0 +1,47 @@
+// The common frame of the four skinned pages: creation, painting, dragging
+// and the destroy handling that ends the chooser. Each page keeps one
+// PageSkin and calls these from its window procedure.
+#pragma once
+
+#include <windows.h>
+
+#include "shell/hotspot.h"
+
+// Per-page state; the bitmap and icon live as long as the process.
+struct PageSkin {
+  HBITMAP bitmap;
+  HICON icon;
+  HotspotList hotspots;
+  HANDLE instanceMutex;  // only the main page holds one
+};
+
+// Steps 2 to 5 of a page's creation: centre on the desktop, go topmost,
+// set the class icon, load the skin bitmap.
+void PagePlaceAndLoadSkin(HWND page, PageSkin *skin, const CREATESTRUCTA *create, WORD bitmapId);
+
+// The whole common creation: rounded region, then PagePlaceAndLoadSkin.
+void PageCreateCommon(HWND page, PageSkin *skin, const CREATESTRUCTA *create, WORD bitmapId);
+
+// WM_PAINT: copies the skin to the window, whatever the update region.
+LRESULT PagePaint(HWND page, const PageSkin *skin);
+
+// Lets the system move the caption-less page as if its title bar were held.
+void PageStartDrag(HWND page);
+
+// WM_DESTROY: clears the hotspots, releases a held instance mutex and posts
+// the quit message.
+LRESULT PageDestroy(PageSkin *skin);
+
+// The handlers a page supplies to the frame. Each returns the message's
+// result (0).
+struct PageHandlers {
+  WORD bitmapId;
+  LRESULT (*createControls)(HWND page, const CREATESTRUCTA *create);
+  LRESULT (*command)(HWND page, WPARAM wParam, LPARAM lParam);
+  LRESULT (*click)(HWND page, WPARAM wParam, LPARAM lParam);
+};
+
+// Window procedure body shared by the pages: routes the frame's messages to
+// the frame and to the page's handlers, everything else to DefWindowProcA.
+LRESULT PageFrameProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam, PageSkin *skin,
+                      const PageHandlers *handlers);

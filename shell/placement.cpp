@@ -1,0 +1,60 @@
+// Window region and placement helpers shared by the four pages.
+#include "shell/placement.h"
+
+typedef int(WINAPI *SetWindowRgnProc)(HWND, HRGN, BOOL);
+
+HRGN CreateRoundedPageRegion() {
+  const int w = PAGE_WIDTH, h = PAGE_HEIGHT, c = PAGE_CORNER, s = PAGE_STRAIGHT;
+  HRGN parts[6] = {
+    CreateRectRgn(0, s, w, h - s),
+    CreateRectRgn(s, 0, w - s, h),
+    CreateEllipticRgn(0, 0, c, c),
+    CreateEllipticRgn(0, h - c, c, h),
+    CreateEllipticRgn(w - c, 0, w, c),
+    CreateEllipticRgn(w - c, h - c, w, h),
+  };
+  for (int i = 1; i < 6; ++i) {
+    if (parts[0] && parts[i]) CombineRgn(parts[0], parts[0], parts[i], RGN_OR);
+    if (parts[i]) DeleteObject(parts[i]);
+  }
+  return parts[0];
+}
+
+int ApplyRoundedRegion(HWND window) {
+  HMODULE user32 = GetModuleHandleA("user32.dll");
+  SetWindowRgnProc setWindowRgn =
+      user32 ? reinterpret_cast<SetWindowRgnProc>(
+                   reinterpret_cast<void *>(GetProcAddress(user32, "SetWindowRgn")))
+             : nullptr;
+  if (!setWindowRgn) return 0;
+  // The system owns the region once SetWindowRgn accepts it.
+  return setWindowRgn(window, CreateRoundedPageRegion(), TRUE);
+}
+
+int CenteredOrigin(int size, int otherStart, int otherSize, int screen) {
+  int origin = (otherSize - size) / 2 + otherStart;
+  if (origin < 0)
+    origin = 0;
+  else if (origin + size > screen)
+    origin = screen - size;
+  return origin;
+}
+
+BOOL CenterWindowOn(HWND window, HWND other) {
+  RECT own = {}, over = {};
+  GetWindowRect(window, &own);
+  GetWindowRect(other, &over);
+  int screenWidth = 0, screenHeight = 0;
+  if (HDC dc = GetDC(window)) {
+    screenWidth = GetDeviceCaps(dc, HORZRES);
+    screenHeight = GetDeviceCaps(dc, VERTRES);
+    ReleaseDC(window, dc);
+  }
+  const int x = CenteredOrigin(own.right - own.left, over.left, over.right - over.left, screenWidth);
+  const int y = CenteredOrigin(own.bottom - own.top, over.top, over.bottom - over.top, screenHeight);
+  return SetWindowPos(window, nullptr, x, y, 0, 0, SWP_NOZORDER | SWP_NOSIZE);
+}
+
+BOOL SetWindowZOrder(HWND window, HWND insertAfter) {
+  return SetWindowPos(window, insertAfter, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+}

@@ -1,0 +1,119 @@
+// Start-up: the window class, the page windows and their message routing,
+// and the checks of the main page's creation.
+#include "shell/startup.h"
+
+#include "locale/catalogue.h"
+#include "pages/pages.h"
+#include "shell/placement.h"
+
+ShellState g_Shell = {nullptr, CREATION_DONE, nullptr, nullptr, nullptr, nullptr};
+
+namespace {
+
+const DWORD MUTEX_ALL_ACCESS_RIGHTS = 0x1F0001;
+
+
+}  // namespace
+
+int RegisterChooserClass(HINSTANCE instance) {
+  WNDCLASSA windowClass = {};
+  windowClass.style = 0;
+  windowClass.lpfnWndProc = ChooserWndProc;
+  windowClass.hInstance = instance;
+  windowClass.hIcon = nullptr;  // each page sets the class icon when created
+  windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+  windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+  windowClass.lpszClassName = CHOOSER_CLASS_NAME;
+  return RegisterClassA(&windowClass) != 0 ? 1 : 0;
+}
+
+int CreateChooserWindows(HINSTANCE instance, int showCommand) {
+  HWND *const handles[PAGE_COUNT] = {&g_Shell.mainWnd, &g_Shell.suiteWnd, &g_Shell.systemWnd,
+                                     &g_Shell.converterWnd};
+  g_Shell.instance = instance;
+  g_Shell.creationStage = PAGE_MAIN;
+  for (int stage = PAGE_MAIN; stage < PAGE_COUNT; ++stage) {
+    g_Shell.creationStage = stage;
+    *handles[stage] = CreateWindowExA(0, CHOOSER_CLASS_NAME, "", WS_POPUP, 0, 0, PAGE_WIDTH,
+                                      PAGE_HEIGHT, nullptr, nullptr, instance, nullptr);
+    if (!*handles[stage]) return 0;
+  }
+  g_Shell.creationStage = CREATION_DONE;
+
+  ShowWindow(g_Shell.mainWnd, showCommand);
+  UpdateWindow(g_Shell.mainWnd);
+  for (int stage = PAGE_SUITE; stage < PAGE_COUNT; ++stage) {
+    ShowWindow(*handles[stage], SW_HIDE);
+    UpdateWindow(*handles[stage]);
+  }
+  return 1;
+}
+
+// Messages sent while CreateWindowExA runs (WM_NCCREATE, WM_CREATE, ...)
+// arrive before the new handle is stored, so the creation stage decides.
+LRESULT CALLBACK ChooserWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  const int stage = g_Shell.creationStage;
+  if (window == g_Shell.mainWnd || stage == PAGE_MAIN)
+    return MainPageProc(window, message, wParam, lParam);
+  if (window == g_Shell.suiteWnd || stage == PAGE_SUITE)
+    return SuitePageProc(window, message, wParam, lParam);
+  if (window == g_Shell.systemWnd || stage == PAGE_SYSTEM)
+    return SystemPageProc(window, message, wParam, lParam);
+  if (window == g_Shell.converterWnd || stage == PAGE_CONVERTER)
+    return ConverterPageProc(window, message, wParam, lParam);
+  return DefWindowProcA(window, message, wParam, lParam);
+}
+
+DWORD GetModuleDir(char *buffer) {
+  const DWORD length = GetModuleFileNameA(nullptr, buffer, PATH_BUFFER_SIZE);
+  // A name that filled the whole buffer was cut short: its directory is
+  // unknown, and treated like an unreadable name.
+  if (length == 0 || length >= static_cast<DWORD>(PATH_BUFFER_SIZE)) {
+    buffer[0] = '\0';
+    return 0;
+  }
+  for (DWORD i = length; i-- > 0;) {
+    if (buffer[i] == '\\' || buffer[i] == '/') {
+      buffer[i + 1] = '\0';
+      return i;
+    }
+  }
+  buffer[0] = '\0';
+  return 0;
+}
+
+int IsCdromDrive(char letter) {
+  char root[4] = "C:\\";
+  root[0] = letter;
+  return GetDriveTypeA(root) == DRIVE_CDROM ? 1 : 0;
+}
+
+WORD CountChar(const char *text, char byte) {
+  WORD count = 0;
+  for (; *text; ++text) {
+    if (*text == byte) ++count;
+  }
+  return count;
+}
+
+HANDLE OpenRunningInstanceMutex() {
+  return OpenMutexA(MUTEX_ALL_ACCESS_RIGHTS, FALSE, INSTANCE_MUTEX_NAME);
+}
+
+HANDLE CreateInstanceMutex() { return CreateMutexA(nullptr, TRUE, INSTANCE_MUTEX_NAME); }
+
+// The atom outlives the process and is never deleted, so the warning is
+// shown at most once per logon across all runs.
+void ShowCodePageWarningOnce(HWND main) {
+  if (IsBig5System() || GlobalFindAtomA(WARNED_ATOM_NAME) != 0) return;
+  GlobalAddAtomA(WARNED_ATOM_NAME);
+  MessageBoxA(main, CODE_PAGE_WARNING_TEXT, GetMessageText(MSG_CAPTION), MB_ICONINFORMATION);
+}
+
+int IsStartFolderAccepted(const char *moduleDir) {
+  return IsCdromDrive(moduleDir[0]) || CountChar(moduleDir, '\\') < 3 ? 1 : 0;
+}
+
+void ShowUnzipMessage(HWND main) {
+  MessageBoxA(main, UNZIP_MESSAGE_TEXT, GetMessageText(MSG_CAPTION), MB_ICONINFORMATION);
+}

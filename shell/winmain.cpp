@@ -1,0 +1,36 @@
+// SETUP.EXE's entry point.
+#include <windows.h>
+
+#include "shell/startup.h"
+
+namespace {
+
+typedef BOOL(WINAPI *SetDefaultDllDirectoriesProc)(DWORD);
+
+// DLLs are loaded from the system folder only, so that a DLL planted beside
+// SETUP.EXE in a download folder is never picked up. Older systems lack
+// the call and keep their default search.
+void RestrictDllSearchToSystem() {
+  HMODULE kernel = GetModuleHandleA("kernel32.dll");
+  if (!kernel) return;
+  SetDefaultDllDirectoriesProc setDefault = reinterpret_cast<SetDefaultDllDirectoriesProc>(
+      reinterpret_cast<void *>(GetProcAddress(kernel, "SetDefaultDllDirectories")));
+  if (setDefault) setDefault(LOAD_LIBRARY_SEARCH_SYSTEM32);
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, int showCommand) {
+  RestrictDllSearchToSystem();
+  if (!RegisterChooserClass(instance)) return 0;
+  g_Shell.instance = instance;
+  if (!CreateChooserWindows(instance, showCommand)) return 0;
+
+  MSG message = {};
+  while (GetMessageA(&message, nullptr, 0, 0)) {
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+  }
+  UnregisterClassA(CHOOSER_CLASS_NAME, instance);
+  return static_cast<int>(message.wParam);
+}

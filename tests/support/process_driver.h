@@ -1,0 +1,77 @@
+// Drives a real SETUP.EXE (or any program) from a test as a user would:
+// starts it, waits for its windows, reads and dismisses its message boxes,
+// clicks on its pages, and waits for it to end. Every wait has a deadline
+// that only a failing test reaches.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace driver {
+
+const DWORD kDeadlineMs = 15000;
+
+// A started program.
+struct Program {
+  PROCESS_INFORMATION info;
+  bool started;
+};
+
+// Windows path of a file built by this project, from its Unix path.
+std::string WindowsPathOf(const std::string &unixPath);
+
+// Path of the SETUP.EXE under test (given to the test at build time).
+std::string SetupExePath();
+
+// Copies SETUP.EXE to `dir` (made with its parents), as dir\SETUP.EXE.
+std::string StageSetupExe(const std::string &dir);
+
+// Makes a folder and its parents; true when it exists afterwards.
+bool MakeFolders(const std::string &path);
+
+// Starts a program with its own folder as working folder.
+Program Start(const std::string &exePath, const std::string &arguments = "");
+
+// Waits for the program to end; true with its exit code when it did.
+bool WaitForExit(Program &program, DWORD *exitCode = nullptr, DWORD deadlineMs = kDeadlineMs);
+
+// Ends the program if it still runs, and closes its handles.
+void Finish(Program &program);
+
+// Top-level windows of a process with the given class, visible or not.
+std::vector<HWND> WindowsOf(DWORD processId, const char *className, bool visibleOnly);
+
+// A message box of the program, as read from the screen.
+struct MessageBoxSeen {
+  HWND window;
+  std::string caption;
+  std::string text;
+};
+
+// What appeared first: a message box, or a visible chooser page.
+enum class Appeared { kNothing, kMessageBox, kPage, kEnded };
+
+// Waits until the program shows a message box or a visible page of class
+// KIVOCHOOSER, or ends. Fills `box` or `page` for what it saw.
+Appeared WaitForBoxOrPage(Program &program, MessageBoxSeen *box, HWND *page,
+                          DWORD deadlineMs = kDeadlineMs);
+
+// Waits for a message box of the program.
+bool WaitForMessageBox(Program &program, MessageBoxSeen *box, DWORD deadlineMs = kDeadlineMs);
+
+// Presses OK on a message box and waits until it has gone.
+bool DismissMessageBox(const MessageBoxSeen &box);
+
+// Waits for a visible chooser page of the program.
+HWND WaitForVisiblePage(Program &program, DWORD deadlineMs = kDeadlineMs);
+
+// Text of a window's caption or a control's text, as ANSI bytes.
+std::string TextOf(HWND window);
+
+// Global atom helpers for the code-page warning's "once per logon".
+void ForgetAtom(const char *name);
+bool AtomExists(const char *name);
+
+}  // namespace driver

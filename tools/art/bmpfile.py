@@ -1,0 +1,125 @@
+"""Writers for the resource formats of the chooser's art: 8-bit RLE8
+bitmaps (the page skins) and 16-colour icons. Pure Python, so that the
+generators run wherever Python 3 does."""
+
+import struct
+
+
+def rle8_encode(pixels, width, height):
+    """Encodes rows of palette indices (pixels[y][x], top row first) as
+    BI_RLE8 data: bottom-up rows of (count, index) runs, each row ended by
+    0,0 and the bitmap by 0,1."""
+    out = bytearray()
+    for y in range(height - 1, -1, -1):
+        row = pixels[y]
+        x = 0
+        while x < width:
+            value = row[x]
+            run = 1
+            while x + run < width and run < 255 and row[x + run] == value:
+                run += 1
+            out += bytes((run, value))
+            x += run
+        out += b"\x00\x00"
+    out[-2:] = b"\x00\x01"
+    return bytes(out)
+
+
+def rle8_decode(data, width, height):
+    """Decodes BI_RLE8 data into rows of indices, top row first (for tests
+    and checks of committed files). Handles encoded and absolute runs and
+    the delta escape."""
+    rows = [[0] * width for _ in range(height)]
+    x, y, i = 0, height - 1, 0
+    while i + 1 < len(data):
+        count, value = data[i], data[i + 1]
+        i += 2
+        if count:
+            for _ in range(count):
+                if 0 <= y < height and x < width:
+                    rows[y][x] = value
+                x += 1
+        elif value == 0:
+            x, y = 0, y - 1
+        elif value == 1:
+            break
+        elif value == 2:
+            x, y = x + data[i], y - data[i + 1]
+            i += 2
+        else:
+            for k in range(value):
+                if 0 <= y < height and x < width:
+                    rows[y][x] = data[i + k]
+                x += 1
+            i += value + (value & 1)
+    return rows
+
+
+def write_bmp_rle8(path, pixels, palette):
+    """Writes a bottom-up BI_RLE8 bitmap file. palette: list of (r, g, b),
+    at most 256 entries."""
+    height = len(pixels)
+    width = len(pixels[0])
+    data = rle8_encode(pixels, width, height)
+    colours = len(palette)
+    pal = b"".join(struct.pack("<BBBB", b, g, r, 0) for (r, g, b) in palette)
+    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 8, 1, len(data),
+                       3780, 3780, colours, 0)
+    offset = 14 + len(info) + len(pal)
+    header = struct.pack("<2sIHHI", b"BM", offset + len(data), 0, 0, offset)
+    with open(path, "wb") as f:
+        f.write(header + info + pal + data)
+
+
+def read_bmp(path):
+    """Returns (width, height, bits, compression, palette, rows) of an 8-bit
+    bitmap file; rows are top row first."""
+    with open(path, "rb") as f:
+        blob = f.read()
+    offset = struct.unpack_from("<I", blob, 10)[0]
+    (size, width, height, planes, bits, compression, image_size, _, _,
+     colours, _) = struct.unpack_from("<IiiHHIIiiII", blob, 14)
+    colours = colours or (1 << bits)
+    palette = []
+    for k in range(colours):
+        b, g, r, _ = struct.unpack_from("<BBBB", blob, 14 + size + 4 * k)
+        palette.append((r, g, b))
+    data = blob[offset:offset + image_size] if image_size else blob[offset:]
+    rows = rle8_decode(data, width, height) if compression == 1 else None
+    return width, height, bits, compression, palette, rows
+
+
+def _icon_image(pixels, palette):
+    """One 4-bit icon image: header with doubled height, 16-entry palette,
+    colour rows and an all-opaque mask, both bottom-up and padded to 4
+    bytes per row."""
+    size = len(pixels)
+    pal = b"".join(struct.pack("<BBBB", b, g, r, 0) for (r, g, b) in palette)
+    pal += b"\x00\x00\x00\x00" * (16 - len(palette))
+    xor_stride = ((size * 4 + 31) // 32) * 4
+    and_stride = ((size + 31) // 32) * 4
+    xor = bytearray()
+    for y in range(size - 1, -1, -1):
+        row = bytearray()
+        for x in range(0, size, 2):
+            row.append((pixels[y][x] << 4) | pixels[y][x + 1])
+        xor += row + b"\x00" * (xor_stride - len(row))
+    mask = b"\x00" * (and_stride * size)
+    header = struct.pack("<IiiHHIIiiII", 40, size, size * 2, 1, 4, 0,
+                         len(xor) + len(mask), 0, 0, 16, 0)
+    return header + pal + bytes(xor) + mask
+
+
+def write_ico16(path, images, palette):
+    """Writes an icon file holding square 16-colour images (list of pixel
+    rows of indices 0-15), largest first."""
+    blobs = [_icon_image(p, palette) for p in images]
+    out = struct.pack("<HHH", 0, 1, len(blobs))
+    offset = 6 + 16 * len(blobs)
+    for pixels, blob in zip(images, blobs):
+        size = len(pixels)
+        out += struct.pack("<BBBBHHII", size % 256, size % 256, 16, 0, 1, 4,
+                           len(blob), offset)
+        offset += len(blob)
+    with open(path, "wb") as f:
+        f.write(out + b"".join(blobs))
