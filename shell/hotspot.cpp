@@ -2,7 +2,7 @@
 // rectangles win where they overlap.
 #include "shell/hotspot.h"
 
-#include <new>
+#include <cstdlib>
 
 namespace {
 
@@ -24,7 +24,7 @@ HotspotList *HotspotListInit(HotspotList *list, WORD id, WORD x, WORD y, WORD wi
 }
 
 Hotspot *HotspotListAdd(HotspotList *list, WORD id, WORD x, WORD y, WORD width, WORD height) {
-  Hotspot *spot = new (std::nothrow) Hotspot;
+  Hotspot *spot = static_cast<Hotspot *>(std::malloc(sizeof(Hotspot)));
   if (!spot) return nullptr;
   FillHotspot(spot, id, x, y, width, height);
   Hotspot *last = list;
@@ -47,7 +47,7 @@ void HotspotListClear(HotspotList *list) {
   Hotspot *spot = list->next;
   while (spot) {
     Hotspot *next = spot->next;
-    delete spot;
+    std::free(spot);
     spot = next;
   }
   FillHotspot(list, 0, 0, 0, 0, 0);
