@@ -7,19 +7,41 @@ import struct
 
 def rle8_encode(pixels, width, height):
     """Encodes rows of palette indices (pixels[y][x], top row first) as
-    BI_RLE8 data: bottom-up rows of (count, index) runs, each row ended by
-    0,0 and the bitmap by 0,1."""
+    BI_RLE8 data: bottom-up rows, each ended by 0,0 and the bitmap by 0,1.
+    Repeats become (count, index) runs; stretches of differing pixels
+    become absolute runs (0, n, n indices, padded to a whole word) when
+    they are at least three long."""
     out = bytearray()
     for y in range(height - 1, -1, -1):
         row = pixels[y]
+        literal = []
+
+        def flush():
+            while literal:
+                chunk = literal[:255]
+                del literal[:255]
+                if len(chunk) >= 3:
+                    out.extend((0, len(chunk)))
+                    out.extend(chunk)
+                    if len(chunk) & 1:
+                        out.append(0)
+                else:
+                    for value in chunk:
+                        out.extend((1, value))
+
         x = 0
         while x < width:
             value = row[x]
             run = 1
             while x + run < width and run < 255 and row[x + run] == value:
                 run += 1
-            out += bytes((run, value))
+            if run >= 2:
+                flush()
+                out.extend((run, value))
+            else:
+                literal.append(value)
             x += run
+        flush()
         out += b"\x00\x00"
     out[-2:] = b"\x00\x01"
     return bytes(out)
@@ -89,31 +111,39 @@ def read_bmp(path):
     return width, height, bits, compression, palette, rows
 
 
-def _icon_image(pixels, palette):
+def _icon_image(pixels, palette, mask=None):
     """One 4-bit icon image: header with doubled height, 16-entry palette,
-    colour rows and an all-opaque mask, both bottom-up and padded to 4
-    bytes per row."""
+    colour rows and the transparency mask (1 = see-through), both bottom-up
+    and padded to 4 bytes per row. Without a mask the image is opaque."""
     size = len(pixels)
     pal = b"".join(struct.pack("<BBBB", b, g, r, 0) for (r, g, b) in palette)
     pal += b"\x00\x00\x00\x00" * (16 - len(palette))
     xor_stride = ((size * 4 + 31) // 32) * 4
     and_stride = ((size + 31) // 32) * 4
     xor = bytearray()
+    and_mask = bytearray()
     for y in range(size - 1, -1, -1):
         row = bytearray()
         for x in range(0, size, 2):
             row.append((pixels[y][x] << 4) | pixels[y][x + 1])
         xor += row + b"\x00" * (xor_stride - len(row))
-    mask = b"\x00" * (and_stride * size)
+        bits = bytearray(and_stride)
+        for x in range(size):
+            if mask and mask[y][x]:
+                bits[x // 8] |= 0x80 >> (x % 8)
+        and_mask += bits
     header = struct.pack("<IiiHHIIiiII", 40, size, size * 2, 1, 4, 0,
-                         len(xor) + len(mask), 0, 0, 16, 0)
-    return header + pal + bytes(xor) + mask
+                         len(xor) + len(and_mask), 0, 0, 16, 0)
+    return header + pal + bytes(xor) + bytes(and_mask)
 
 
-def write_ico16(path, images, palette):
+def write_ico16(path, images, palette, masks=None):
     """Writes an icon file holding square 16-colour images (list of pixel
-    rows of indices 0-15), largest first."""
-    blobs = [_icon_image(p, palette) for p in images]
+    rows of indices 0-15), largest first. masks: one per image (rows of
+    1 for see-through pixels, whose colour should be index 0, black), or
+    None for opaque images."""
+    masks = masks or [None] * len(images)
+    blobs = [_icon_image(p, palette, m) for p, m in zip(images, masks)]
     out = struct.pack("<HHH", 0, 1, len(blobs))
     offset = 6 + 16 * len(blobs)
     for pixels, blob in zip(images, blobs):
@@ -123,3 +153,47 @@ def write_ico16(path, images, palette):
         offset += len(blob)
     with open(path, "wb") as f:
         f.write(out + b"".join(blobs))
+
+
+def read_ico(path):
+    """Returns the images of an icon file as a list of dicts: width, height
+    (of the picture, not the doubled header value), bits, colours (the
+    directory's colour count), palette, pixels (rows of indices, top
+    first, for 4-bit images) and mask (rows of 1 for see-through)."""
+    with open(path, "rb") as f:
+        blob = f.read()
+    reserved, kind, count = struct.unpack_from("<HHH", blob, 0)
+    if reserved != 0 or kind != 1:
+        raise ValueError("%s: not an icon file" % path)
+    images = []
+    for k in range(count):
+        (w, h, colours, _, planes, bits, size, offset) = struct.unpack_from(
+            "<BBBBHHII", blob, 6 + 16 * k)
+        (hsize, width, height2, _, bitcount, compression, _, _, _, used,
+         _) = struct.unpack_from("<IiiHHIIiiII", blob, offset)
+        height = height2 // 2
+        n = used or (1 << bitcount if bitcount <= 8 else 0)
+        palette = []
+        for i in range(n):
+            b, g, r, _ = struct.unpack_from("<BBBB", blob, offset + hsize + 4 * i)
+            palette.append((r, g, b))
+        pixels, mask = None, None
+        start = offset + hsize + 4 * n
+        xor_stride = ((width * bitcount + 31) // 32) * 4
+        and_stride = ((width + 31) // 32) * 4
+        if bitcount == 4 and compression == 0:
+            pixels = []
+            for y in range(height - 1, -1, -1):
+                row = blob[start + y * xor_stride:start + (y + 1) * xor_stride]
+                pixels.append([(row[x // 2] >> (4 if x % 2 == 0 else 0)) & 15
+                               for x in range(width)])
+            mstart = start + xor_stride * height
+            mask = []
+            for y in range(height - 1, -1, -1):
+                row = blob[mstart + y * and_stride:mstart + (y + 1) * and_stride]
+                mask.append([(row[x // 8] >> (7 - x % 8)) & 1 for x in range(width)])
+        images.append({"width": width, "height": height, "bits": bitcount,
+                       "dir_width": w or 256, "dir_height": h or 256,
+                       "colours": colours, "compression": compression,
+                       "palette": palette, "pixels": pixels, "mask": mask})
+    return images
