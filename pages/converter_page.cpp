@@ -1,23 +1,44 @@
-// The converter page: the two directions of product C, the Big5/GB converter.
+// The converter page: the two directions of product C, the Big5/GB
+// converter. The main page's product C box follows whether any direction
+// is chosen.
+#include "pages/page_controls.h"
 #include "pages/pages.h"
 #include "res/resource.h"
+#include "shell/checkbox.h"
 #include "shell/page_frame.h"
+#include "shell/startup.h"
 
 namespace {
 
 PageSkin s_skin;
 
-LRESULT CreateConverterPageControls(HWND page, const CREATESTRUCTA *create) { return 0; }
-
-LRESULT ConverterPageCommand(HWND page, WPARAM wParam, LPARAM lParam) { return 0; }
-
-LRESULT ConverterPageClick(HWND page, WPARAM wParam, LPARAM lParam) {
-  PageStartDrag(page);
+LRESULT CreateConverterPageControls(HWND page, const CREATESTRUCTA *create) {
+  CreatePageBoxes(page, create, CONVERTER_BOXES, CountOf(CONVERTER_BOXES));
+  BuildPageHotspots(&s_skin.hotspots, OPTIONS_HOTSPOTS, CountOf(OPTIONS_HOTSPOTS));
   return 0;
 }
 
-const PageHandlers kConverterPageHandlers = {IDB_SKIN_CONVERTER, CreateConverterPageControls, ConverterPageCommand,
-                                        ConverterPageClick};
+LRESULT ConverterPageCommand(HWND page, WPARAM wParam, LPARAM lParam) {
+  if (HIWORD(wParam) != BN_CLICKED) return 0;
+  const int id = ClickedBoxId(wParam);
+  if (id == CONVERTER_BOX_B5_TO_GB || id == CONVERTER_BOX_GB_TO_B5) ToggleButton(page, id);
+  if (IsDlgButtonChecked(page, CONVERTER_BOX_B5_TO_GB) || IsDlgButtonChecked(page, CONVERTER_BOX_GB_TO_B5))
+    CheckButton(g_Shell.mainWnd, MAIN_BOX_CONVERTER);
+  else
+    UncheckButton(g_Shell.mainWnd, MAIN_BOX_CONVERTER);
+  return 0;
+}
+
+LRESULT ConverterPageClick(HWND page, WPARAM wParam, LPARAM lParam) {
+  if (HotspotHitTest(&s_skin.hotspots, LOWORD(lParam), HIWORD(lParam)) == OPTIONS_HOT_OK)
+    ShowPageInstead(g_Shell.mainWnd, page);
+  else
+    PageStartDrag(page);
+  return 0;
+}
+
+const PageHandlers kConverterPageHandlers = {IDB_SKIN_CONVERTER, CreateConverterPageControls,
+                                             ConverterPageCommand, ConverterPageClick};
 
 }  // namespace
 

@@ -1,23 +1,55 @@
-// The system page: font sets of product B, the system layer.
+// The system page: font sets of product B, the system layer. Each script's
+// less-common and extended sets need its common set; the main page's
+// (hidden) product B box follows whether any common set is chosen.
+#include "pages/page_controls.h"
 #include "pages/pages.h"
 #include "res/resource.h"
+#include "shell/checkbox.h"
 #include "shell/page_frame.h"
+#include "shell/startup.h"
 
 namespace {
 
 PageSkin s_skin;
 
-LRESULT CreateSystemPageControls(HWND page, const CREATESTRUCTA *create) { return 0; }
-
-LRESULT SystemPageCommand(HWND page, WPARAM wParam, LPARAM lParam) { return 0; }
-
-LRESULT SystemPageClick(HWND page, WPARAM wParam, LPARAM lParam) {
-  PageStartDrag(page);
+LRESULT CreateSystemPageControls(HWND page, const CREATESTRUCTA *create) {
+  CreatePageBoxes(page, create, SYSTEM_BOXES, CountOf(SYSTEM_BOXES));
+  BuildPageHotspots(&s_skin.hotspots, OPTIONS_HOTSPOTS, CountOf(OPTIONS_HOTSPOTS));
   return 0;
 }
 
-const PageHandlers kSystemPageHandlers = {IDB_SKIN_SYSTEM, CreateSystemPageControls, SystemPageCommand,
-                                        SystemPageClick};
+// Flips a box of one script (common set `common`, its two extensions
+// after it) and applies the script's rule.
+void ToggleFontSet(HWND page, int id, int common) {
+  const int checked = ToggleButton(page, id);
+  if (id == common && !checked) SetBoxRange(page, common + 1, common + 2, 0);
+  if (id != common && checked) CheckButton(page, common);
+}
+
+LRESULT SystemPageCommand(HWND page, WPARAM wParam, LPARAM lParam) {
+  if (HIWORD(wParam) != BN_CLICKED) return 0;
+  const int id = ClickedBoxId(wParam);
+  if (id >= SYSTEM_BOX_BIG5_COMMON && id < SYSTEM_BOX_GB_COMMON)
+    ToggleFontSet(page, id, SYSTEM_BOX_BIG5_COMMON);
+  else if (id >= SYSTEM_BOX_GB_COMMON && id <= SYSTEM_BOX_GBK)
+    ToggleFontSet(page, id, SYSTEM_BOX_GB_COMMON);
+  if (IsDlgButtonChecked(page, SYSTEM_BOX_BIG5_COMMON) || IsDlgButtonChecked(page, SYSTEM_BOX_GB_COMMON))
+    CheckButton(g_Shell.mainWnd, MAIN_BOX_SYSTEM);
+  else
+    UncheckButton(g_Shell.mainWnd, MAIN_BOX_SYSTEM);
+  return 0;
+}
+
+LRESULT SystemPageClick(HWND page, WPARAM wParam, LPARAM lParam) {
+  if (HotspotHitTest(&s_skin.hotspots, LOWORD(lParam), HIWORD(lParam)) == OPTIONS_HOT_OK)
+    ShowPageInstead(g_Shell.mainWnd, page);
+  else
+    PageStartDrag(page);
+  return 0;
+}
+
+const PageHandlers kSystemPageHandlers = {IDB_SKIN_SYSTEM, CreateSystemPageControls,
+                                          SystemPageCommand, SystemPageClick};
 
 }  // namespace
 

@@ -1,0 +1,46 @@
+// Box and hotspot building and page switching for the four pages.
+#include "pages/page_controls.h"
+
+#include "shell/checkbox.h"
+#include "shell/placement.h"
+
+void CreatePageBoxes(HWND page, const CREATESTRUCTA *create, const BoxPlace *boxes, int count) {
+  const short unit = GetScaleUnit(page);
+  for (int i = 0; i < count; ++i) {
+    CreateCheckBox(page, boxes[i].id, BoxPlaceX(boxes[i], unit), BoxPlaceY(boxes[i], unit), unit,
+                   boxes[i].style, create->hInstance);
+  }
+  for (int i = 0; i < count; ++i) {
+    if (boxes[i].checked)
+      CheckButton(page, boxes[i].id);
+    else
+      UncheckButton(page, boxes[i].id);
+  }
+}
+
+void BuildPageHotspots(HotspotList *list, const HotspotPlace *spots, int count) {
+  if (count <= 0) return;
+  HotspotListInit(list, spots[0].id, spots[0].x, spots[0].y, spots[0].width, spots[0].height);
+  for (int i = 1; i < count; ++i)
+    HotspotListAdd(list, spots[i].id, spots[i].x, spots[i].y, spots[i].width, spots[i].height);
+}
+
+int ClickedBoxId(WPARAM wParam) {
+  if (HIWORD(wParam) != BN_CLICKED) return 0;
+  return LOWORD(wParam);
+}
+
+void ShowPageInstead(HWND shown, HWND hidden) {
+  ShowWindow(hidden, SW_HIDE);
+  CenterWindowOn(shown, GetDesktopWindow());
+  ShowWindow(shown, SW_SHOW);
+}
+
+void SetBoxRange(HWND page, int first, int last, int checked) {
+  for (int id = first; id <= last; ++id) {
+    if (checked)
+      CheckButton(page, id);
+    else
+      UncheckButton(page, id);
+  }
+}

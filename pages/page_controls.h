@@ -1,0 +1,26 @@
+// What the four pages share beyond the frame: building their boxes and
+// hotspots from the layout tables, reading a WM_COMMAND, and switching
+// which page is on screen.
+#pragma once
+
+#include <windows.h>
+
+#include "pages/page_layout.h"
+#include "shell/hotspot.h"
+
+// Creates the boxes in table order at the window's scale unit, then sets
+// each to its initial state.
+void CreatePageBoxes(HWND page, const CREATESTRUCTA *create, const BoxPlace *boxes, int count);
+
+// Makes the list hold the rectangles in table order (the first as head).
+void BuildPageHotspots(HotspotList *list, const HotspotPlace *spots, int count);
+
+// The clicked box of a WM_COMMAND: its id when the notification is
+// BN_CLICKED, else 0 (no box has id 0).
+int ClickedBoxId(WPARAM wParam);
+
+// Hides `hidden`, centres `shown` on the desktop and shows it.
+void ShowPageInstead(HWND shown, HWND hidden);
+
+// Checks or unchecks boxes first..last of a page.
+void SetBoxRange(HWND page, int first, int last, int checked);
