@@ -1,8 +1,20 @@
-// Finding the handheld desktop's install tool and starting it with the
-// files chosen on the pages.
+// The action behind the main page's OK button: finds the handheld
+// desktop's install tool, turns the pages' boxes into its command, opens
+// the bundle's registration text, waits a second, starts the tool and ends
+// the chooser. The chooser neither waits for the tool nor learns how it
+// fared.
 #pragma once
 
 #include <windows.h>
 
-// The action behind the main page's OK button.
+const DWORD LAUNCH_PAUSE_MS = 1000;  // between opening the text and starting the tool
+
+// Ends the chooser after a message when the tool is not registered or
+// when the chosen files do not fit on its command line (nothing is opened
+// or started then); returns with the page still up after the
+// nothing-selected message; otherwise ends it after starting the tool.
 void StartPalmInstall(HWND main);
+
+// A message box of the install path: owned by the main page, the
+// catalogue's caption, the information icon.
+void ShowInstallMessage(HWND main, UINT messageId);

@@ -28,6 +28,12 @@ const CatalogueEntry kCatalogue[] = {
   {MSG_NOTHING_SELECTED,
    "\xbd\xd0\xbf\xef\xbe\xdc\xa9\xd2\xbb\xdd\xa6w\xb8\xcb\xaa\xba\xb3n\xa5\xf3\xa1" "C",
    "Please select software to install."},
+  {MSG_COMMAND_TOO_LONG,
+   "\xa6w\xb8\xcb\xc0\xc9\xae\xd7\xb2M\xb3\xe6\xb9L\xaa\xf8\xa1" "A\xb6W\xa5X Palm Desktop "
+   "\xa6w\xb8\xcb\xa4u\xa8\xe3\xaa\xba\xa9R\xa5O\xa6" "C\xaa\xf8\xab\xd7\xa1" "A\xa5\xbc"
+   "\xa6w\xb8\xcb\xa5\xf4\xa6\xf3\xc0\xc9\xae\xd7\xa1" "C",
+   "The list of files to install is too long for the Palm Desktop install tool's command "
+   "line. Nothing has been installed."},
 };
 
 int IsDbcsSystemWithCodePage(UINT codePage) {

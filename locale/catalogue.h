@@ -10,6 +10,7 @@ enum MessageId : WORD {
   MSG_CAPTION = 1,          // caption of every message box
   MSG_NO_INSTALL_TOOL = 3,  // the handheld desktop's install tool is not registered
   MSG_NOTHING_SELECTED = 4, // OK clicked with no product selected
+  MSG_COMMAND_TOO_LONG = 6, // the chosen files do not fit on the install tool's command line
 };
 
 // The language choice, made at the first GetMessageText of the process and

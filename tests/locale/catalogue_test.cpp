@@ -11,6 +11,13 @@ namespace {
 const char kBig5NoTool[] =
     "\xa8t\xb2\xce\xa9|\xa5\xbc\xa6w\xb8\xcb Palm Desktop\xa1" "A\xbd\xd0\xad\xab\xb7s\xa6w"
     "\xb8\xcb\xa6" "A\xb0\xf5\xa6\xe6\xa5\xbb\xb5{\xa6\xa1\xa1" "C";
+const char kBig5TooLong[] =
+    "\xa6w\xb8\xcb\xc0\xc9\xae\xd7\xb2M\xb3\xe6\xb9L\xaa\xf8\xa1" "A\xb6W\xa5X Palm Desktop "
+    "\xa6w\xb8\xcb\xa4u\xa8\xe3\xaa\xba\xa9R\xa5O\xa6" "C\xaa\xf8\xab\xd7\xa1" "A\xa5\xbc"
+    "\xa6w\xb8\xcb\xa5\xf4\xa6\xf3\xc0\xc9\xae\xd7\xa1" "C";
+const char kTooLong[] =
+    "The list of files to install is too long for the Palm Desktop install tool's command line. "
+    "Nothing has been installed.";
 const char kBig5NothingSelected[] =
     "\xbd\xd0\xbf\xef\xbe\xdc\xa9\xd2\xbb\xdd\xa6w\xb8\xcb\xaa\xba\xb3n\xa5\xf3\xa1" "C";
 
@@ -37,12 +44,15 @@ TEST(GetMessageText, SpeaksTheSystemsLanguage) {
       {3, kBig5NoTool,
        "Palm Desktop has not installed yet, please install it and run this program again."},
       {4, kBig5NothingSelected, "Please select software to install."},
+      {6, kBig5TooLong, kTooLong},
+      {0x20006, kBig5TooLong, kTooLong},
       {0x10003, kBig5NoTool,  // only the low 16 bits count
        "Palm Desktop has not installed yet, please install it and run this program again."},
       {0xFFFF0001, "Kivo2000", "Kivo"},
       {0, "<null>", "<null>"},
       {2, "<null>", "<null>"},
       {5, "<null>", "<null>"},
+      {7, "<null>", "<null>"},
       {0x10000, "<null>", "<null>"},
   };
   const bool big5 = acp == 950;
@@ -55,7 +65,7 @@ TEST(GetMessageText, SpeaksTheSystemsLanguage) {
 }
 
 TEST(GetMessageTextIn, BothColumnsAreComplete) {
-  for (UINT id : {1u, 3u, 4u}) {
+  for (UINT id : {1u, 3u, 4u, 6u}) {
     SCOPED_TRACE(id);
     ASSERT_NE(nullptr, GetMessageTextIn(1, id));
     ASSERT_NE(nullptr, GetMessageTextIn(0, id));
