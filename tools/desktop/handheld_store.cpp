@@ -144,7 +144,10 @@ int CheckPalmDatabase(const char *path, PalmDatabaseInfo *info) {
       status = PALM_TOO_SHORT;
       break;
     }
-    const DWORD offset = ReadBigEndian(entry + entrySize - 4, 4);
+    // A resource entry is type, id, offset; a record entry starts with
+    // its offset (then attributes and a three-byte unique id).
+    const int offsetAt = (found.attributes & PALM_ATTR_RESOURCE) ? 6 : 0;
+    const DWORD offset = ReadBigEndian(entry + offsetAt, 4);
     if (offset < PALM_HEADER_SIZE || offset > static_cast<DWORD>(size)) status = PALM_BAD_HEADER;
   }
   std::fclose(file);
@@ -178,9 +181,11 @@ int QueueForUser(const char *user, const char *path, char *queuedPath, DWORD siz
   return PALM_OK;
 }
 
-bool AppendToolLog(const char *line) {
+namespace {
+
+bool AppendLogLine(const char *fileName, const char *line) {
   char root[MAX_PATH], path[MAX_PATH];
-  if (!HandheldRoot(root, sizeof root) || !JoinPath(path, sizeof path, root, HANDHELD_TOOL_LOG))
+  if (!HandheldRoot(root, sizeof root) || !JoinPath(path, sizeof path, root, fileName))
     return false;
   CreateDirectoryA(root, nullptr);
   FILE *file = std::fopen(path, "ab");
@@ -189,3 +194,9 @@ bool AppendToolLog(const char *line) {
   std::fclose(file);
   return true;
 }
+
+}  // namespace
+
+bool AppendToolLog(const char *line) { return AppendLogLine(HANDHELD_TOOL_LOG, line); }
+
+bool AppendAideLog(const char *line) { return AppendLogLine(HANDHELD_AIDE_LOG, line); }

@@ -1,0 +1,76 @@
+// PDINSTALL.EXE: the stand-in desktop's install tool. The desktop registers
+// it as the open command of handheld database files ("<path> %1"), so it is
+// started with one or more file paths on its command line. It checks each
+// file's Palm database header and queues the good ones for the first
+// handheld user by copying them into that user's install folder, where they
+// wait for the next sync.
+//
+// Paths are split at blanks, as an unquoted command gives them; a path in
+// double quotation marks is taken whole, without the marks. Everything it
+// received and did goes to <root>install-tool.log:
+//   command line: <the exact command line>
+//   queued: <path> -> <where it went>
+//   rejected: <path> (<why>)
+//   done: <n> queued, <m> rejected
+// It never opens a window or a message box: it runs unattended.
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "tools/desktop/handheld_store.h"
+
+namespace {
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+// The command line's words after the program's own name.
+std::vector<std::string> SplitArguments(const char *commandLine) {
+  std::vector<std::string> words;
+  const char *p = commandLine;
+  bool first = true;
+  while (*p) {
+    while (IsBlank(*p)) ++p;
+    if (!*p) break;
+    std::string word;
+    bool quoted = false;
+    for (; *p && (quoted || !IsBlank(*p)); ++p) {
+      if (*p == '"')
+        quoted = !quoted;
+      else
+        word += *p;
+    }
+    if (!first) words.push_back(word);
+    first = false;
+  }
+  return words;
+}
+
+void Log(const std::string &line) { AppendToolLog(line.c_str()); }
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+  const char *commandLine = GetCommandLineA();
+  Log(std::string("command line: ") + commandLine);
+
+  char user[256];
+  const bool haveUser = HandheldUserName(0, user, sizeof user) >= 0;
+  int queued = 0, rejected = 0;
+  for (const std::string &path : SplitArguments(commandLine)) {
+    char target[MAX_PATH] = "";
+    const int status = haveUser ? QueueForUser(user, path.c_str(), target, sizeof target) : PALM_NO_USER;
+    if (status == PALM_OK) {
+      ++queued;
+      Log("queued: " + path + " -> " + target);
+    } else {
+      ++rejected;
+      Log("rejected: " + path + " (" + PalmFileStatusText(status) + ")");
+    }
+  }
+  char summary[64];
+  std::snprintf(summary, sizeof summary, "done: %d queued, %d rejected", queued, rejected);
+  Log(summary);
+  return rejected == 0 ? 0 : 1;
+}
