@@ -168,4 +168,174 @@ void ForgetAtom(const char *name) {
 
 bool AtomExists(const char *name) { return GlobalFindAtomA(name) != 0; }
 
+namespace {
+
+bool SendMouse(DWORD flags) {
+  INPUT input = {};
+  input.type = INPUT_MOUSE;
+  input.mi.dwFlags = flags;
+  return SendInput(1, &input, sizeof input) == 1;
+}
+
+}  // namespace
+
+bool MoveMouseTo(int x, int y) {
+  if (!SetCursorPos(x, y)) return false;
+  return WaitUntil([&] {
+    POINT at;
+    return GetCursorPos(&at) && at.x == x && at.y == y;
+  });
+}
+
+bool ClickAtScreen(int x, int y) {
+  return MoveMouseTo(x, y) && SendMouse(MOUSEEVENTF_LEFTDOWN) && SendMouse(MOUSEEVENTF_LEFTUP);
+}
+
+bool ClickAtClient(HWND window, int x, int y) {
+  POINT at = {x, y};
+  return ClientToScreen(window, &at) && ClickAtScreen(at.x, at.y);
+}
+
+bool DragFromClient(HWND window, int x, int y, int dx, int dy) {
+  POINT at = {x, y};
+  if (!ClientToScreen(window, &at) || !MoveMouseTo(at.x, at.y)) return false;
+  if (!SendMouse(MOUSEEVENTF_LEFTDOWN)) return false;
+  const int steps = 8;
+  for (int i = 1; i <= steps; ++i) {
+    Sleep(30);
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = MOUSEEVENTF_MOVE;
+    input.mi.dx = dx * i / steps - dx * (i - 1) / steps;
+    input.mi.dy = dy * i / steps - dy * (i - 1) / steps;
+    SendInput(1, &input, sizeof input);
+  }
+  Sleep(30);
+  return SendMouse(MOUSEEVENTF_LEFTUP);
+}
+
+int CheckStateOf(HWND parent, int id) {
+  HWND box = GetDlgItem(parent, id);
+  if (!box) return -1;
+  return static_cast<int>(SendMessageA(box, BM_GETCHECK, 0, 0));
+}
+
+RECT ChildRectOf(HWND parent, int id) {
+  RECT r = {};
+  HWND child = GetDlgItem(parent, id);
+  if (!child) return r;
+  GetWindowRect(child, &r);
+  MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT *>(&r), 2);
+  return r;
+}
+
+SavedRegistryValue SaveRegistryValue(HKEY root, const std::string &subkey, const std::string &name) {
+  SavedRegistryValue saved = {root, subkey, name, false, false, 0, {}};
+  HKEY key;
+  if (RegOpenKeyExA(root, subkey.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return saved;
+  saved.keyExisted = true;
+  DWORD size = 0;
+  const char *valueName = name.empty() ? nullptr : name.c_str();
+  if (RegQueryValueExA(key, valueName, nullptr, &saved.type, nullptr, &size) == ERROR_SUCCESS) {
+    saved.data.resize(size);
+    if (RegQueryValueExA(key, valueName, nullptr, &saved.type, saved.data.data(), &size) ==
+        ERROR_SUCCESS) {
+      saved.data.resize(size);
+      saved.valueExisted = true;
+    }
+  }
+  RegCloseKey(key);
+  return saved;
+}
+
+bool SetRegistryValue(HKEY root, const std::string &subkey, const std::string &name, DWORD type,
+                      const void *data, DWORD size) {
+  HKEY key;
+  if (RegCreateKeyExA(root, subkey.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr) !=
+      ERROR_SUCCESS)
+    return false;
+  const LONG result = RegSetValueExA(key, name.empty() ? nullptr : name.c_str(), 0, type,
+                                     static_cast<const BYTE *>(data), size);
+  RegCloseKey(key);
+  return result == ERROR_SUCCESS;
+}
+
+bool SetRegistryText(HKEY root, const std::string &subkey, const std::string &name,
+                     const std::string &text) {
+  return SetRegistryValue(root, subkey, name, REG_SZ, text.c_str(),
+                          static_cast<DWORD>(text.size() + 1));
+}
+
+void DeleteRegistryValue(HKEY root, const std::string &subkey, const std::string &name) {
+  HKEY key;
+  if (RegOpenKeyExA(root, subkey.c_str(), 0, KEY_SET_VALUE, &key) != ERROR_SUCCESS) return;
+  RegDeleteValueA(key, name.empty() ? nullptr : name.c_str());
+  RegCloseKey(key);
+}
+
+void RestoreRegistryValue(const SavedRegistryValue &saved) {
+  if (saved.valueExisted) {
+    SetRegistryValue(saved.root, saved.subkey, saved.name, saved.type, saved.data.data(),
+                     static_cast<DWORD>(saved.data.size()));
+    return;
+  }
+  DeleteRegistryValue(saved.root, saved.subkey, saved.name);
+  if (!saved.keyExisted) {
+    // Only the key itself, and only when nothing else has come into it.
+    RegDeleteKeyA(saved.root, saved.subkey.c_str());
+  }
+}
+
+std::string ReadFileText(const std::string &path) {
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                            OPEN_EXISTING, 0, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return "";
+  std::string text;
+  char chunk[4096];
+  DWORD got = 0;
+  while (ReadFile(file, chunk, sizeof chunk, &got, nullptr) && got > 0) text.append(chunk, got);
+  CloseHandle(file);
+  return text;
+}
+
+bool RemoveTree(const std::string &path) {
+  WIN32_FIND_DATAA found;
+  HANDLE search = FindFirstFileA((path + "\\*").c_str(), &found);
+  if (search != INVALID_HANDLE_VALUE) {
+    do {
+      const std::string name = found.cFileName;
+      if (name == "." || name == "..") continue;
+      const std::string child = path + "\\" + name;
+      if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+        RemoveTree(child);
+      } else {
+        SetFileAttributesA(child.c_str(), FILE_ATTRIBUTE_NORMAL);
+        DeleteFileA(child.c_str());
+      }
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+  }
+  RemoveDirectoryA(path.c_str());
+  return GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES;
+}
+
+bool CopyTree(const std::string &source, const std::string &target) {
+  if (!MakeFolders(target)) return false;
+  WIN32_FIND_DATAA found;
+  HANDLE search = FindFirstFileA((source + "\\*").c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return false;
+  bool ok = true;
+  do {
+    const std::string name = found.cFileName;
+    if (name == "." || name == "..") continue;
+    const std::string from = source + "\\" + name, to = target + "\\" + name;
+    if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+      ok = CopyTree(from, to) && ok;
+    else
+      ok = CopyFileA(from.c_str(), to.c_str(), FALSE) && ok;
+  } while (FindNextFileA(search, &found));
+  FindClose(search);
+  return ok;
+}
+
 }  // namespace driver

@@ -74,4 +74,61 @@ std::string TextOf(HWND window);
 void ForgetAtom(const char *name);
 bool AtomExists(const char *name);
 
+// Real mouse input at screen coordinates (SetCursorPos and SendInput), as
+// a user's hand gives it; the system routes it to whatever window is under
+// the pointer. Each returns when the input has been queued.
+bool MoveMouseTo(int x, int y);
+bool ClickAtScreen(int x, int y);
+// A click at client coordinates of a window.
+bool ClickAtClient(HWND window, int x, int y);
+// Presses the left button at client (x, y), moves by (dx, dy) in steps and
+// releases it.
+bool DragFromClient(HWND window, int x, int y, int dx, int dy);
+
+// Waits until `done` returns true or the deadline passes; true when it did.
+template <typename Condition>
+bool WaitUntil(Condition done, DWORD deadlineMs = kDeadlineMs) {
+  const DWORD start = GetTickCount();
+  for (;;) {
+    if (done()) return true;
+    if (GetTickCount() - start >= deadlineMs) return false;
+    Sleep(20);
+  }
+}
+
+// A check box of another process: its state (BM_GETCHECK; -1 when there
+// is no such control) and its rectangle in its parent's client
+// coordinates.
+int CheckStateOf(HWND parent, int id);
+RECT ChildRectOf(HWND parent, int id);
+
+// A registry value as it was, to be put back after a test changes it.
+struct SavedRegistryValue {
+  HKEY root;
+  std::string subkey;
+  std::string name;  // empty for the key's default value
+  bool keyExisted;
+  bool valueExisted;
+  DWORD type;
+  std::vector<BYTE> data;
+};
+SavedRegistryValue SaveRegistryValue(HKEY root, const std::string &subkey, const std::string &name);
+// Writes the value (making the key); true on success.
+bool SetRegistryValue(HKEY root, const std::string &subkey, const std::string &name, DWORD type,
+                      const void *data, DWORD size);
+bool SetRegistryText(HKEY root, const std::string &subkey, const std::string &name,
+                     const std::string &text);
+// Removes the value; the key stays.
+void DeleteRegistryValue(HKEY root, const std::string &subkey, const std::string &name);
+// Puts the value back as saved: rewritten, or removed (and the key too,
+// when the test made it and left it empty).
+void RestoreRegistryValue(const SavedRegistryValue &saved);
+
+// Whole content of a file, or "" when it cannot be read.
+std::string ReadFileText(const std::string &path);
+// Deletes a folder tree; true when it is gone.
+bool RemoveTree(const std::string &path);
+// Copies a folder tree into `target` (made as needed); true on success.
+bool CopyTree(const std::string &source, const std::string &target);
+
 }  // namespace driver
