@@ -181,11 +181,9 @@ int QueueForUser(const char *user, const char *path, char *queuedPath, DWORD siz
   return PALM_OK;
 }
 
-namespace {
-
-bool AppendLogLine(const char *fileName, const char *line) {
+bool AppendToolLog(const char *line) {
   char root[MAX_PATH], path[MAX_PATH];
-  if (!HandheldRoot(root, sizeof root) || !JoinPath(path, sizeof path, root, fileName))
+  if (!HandheldRoot(root, sizeof root) || !JoinPath(path, sizeof path, root, HANDHELD_TOOL_LOG))
     return false;
   CreateDirectoryA(root, nullptr);
   FILE *file = std::fopen(path, "ab");
@@ -194,9 +192,3 @@ bool AppendLogLine(const char *fileName, const char *line) {
   std::fclose(file);
   return true;
 }
-
-}  // namespace
-
-bool AppendToolLog(const char *line) { return AppendLogLine(HANDHELD_TOOL_LOG, line); }
-
-bool AppendAideLog(const char *line) { return AppendLogLine(HANDHELD_AIDE_LOG, line); }
