@@ -1,0 +1,177 @@
+// File and tree copy with progress notifications, path probes and drive
+// free space.
+#include "toolkit/file_copy.h"
+
+#include <direct.h>
+
+#include <cstdio>
+#include <cstring>
+
+CopyProgressState g_Copy = {nullptr, 0};
+
+namespace {
+
+// Bytes moved per read. The copy behaves as if it moved one byte at a
+// time: a read never crosses the next progress step, so the notifications
+// come at exactly the byte counts a byte-wise copy would reach.
+const size_t COPY_CHUNK_SIZE = 64 * 1024;
+
+const char BACKSLASH = '\\';
+
+// Joins up to three texts into a 260-byte buffer; false (and the buffer
+// left empty) when they would not fit.
+bool JoinPath(char *out, const char *first, const char *second, const char *third = "") {
+  const size_t a = std::strlen(first), b = std::strlen(second), c = std::strlen(third);
+  out[0] = '\0';
+  if (a + b + c >= static_cast<size_t>(COPY_PATH_SIZE)) return false;
+  std::memcpy(out, first, a);
+  std::memcpy(out + a, second, b);
+  std::memcpy(out + a + b, third, c + 1);
+  return true;
+}
+
+bool FitsPathBuffer(const char *path) { return std::strlen(path) < static_cast<size_t>(COPY_PATH_SIZE); }
+
+void Notify(HWND window, UINT message, WPARAM wParam) {
+  if (window) SendMessageA(window, message, wParam, 0);
+}
+
+// Adds `bytes` to the byte count; at the step, notifies and pauses.
+void CountCopiedBytes(DWORD bytes, HWND window) {
+  g_Copy.byteCount += bytes;
+  if (g_Copy.byteCount < COPY_PROGRESS_STEP) return;
+  g_Copy.byteCount -= COPY_PROGRESS_STEP;
+  Notify(window, WM_COPY_PULSE, 0);
+  Notify(window, WM_COPY_ADVANCE, COPY_ADVANCE_WPARAM);
+  Sleep(COPY_PAUSE_MS);
+}
+
+// The copy loop: true when the source's end was reached, false when a read
+// or a write failed.
+bool CopyStream(FILE *source, FILE *destination, HWND window) {
+  unsigned char chunk[COPY_CHUNK_SIZE];
+  for (;;) {
+    size_t want = COPY_PROGRESS_STEP - g_Copy.byteCount;
+    if (want > sizeof chunk) want = sizeof chunk;
+    const size_t got = std::fread(chunk, 1, want, source);
+    if (got > 0) {
+      const size_t written = std::fwrite(chunk, 1, got, destination);
+      CountCopiedBytes(static_cast<DWORD>(written), window);
+      if (written < got) return false;
+    }
+    // A short read is the end of the source or a read error: either way
+    // the loop ends here (an error never sets the end-of-file flag).
+    if (got < want) return !std::ferror(source);
+  }
+}
+
+}  // namespace
+
+void StripTrailingBackslash(char *path) {
+  const size_t length = std::strlen(path);
+  if (length > 0 && path[length - 1] == BACKSLASH) path[length - 1] = '\0';
+}
+
+void AddTrailingBackslash(char *path) {
+  const size_t length = std::strlen(path);
+  if (length == 0 || path[length - 1] == BACKSLASH) return;
+  if (length + 2 > static_cast<size_t>(COPY_PATH_SIZE)) return;
+  path[length] = BACKSLASH;
+  path[length + 1] = '\0';
+}
+
+BYTE PathKindOfAttributes(DWORD attributes) {
+  if (attributes & FILE_ATTRIBUTE_DIRECTORY) return PATH_KIND_DIRECTORY;
+  if (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_NORMAL))
+    return PATH_KIND_FILE;
+  return PATH_KIND_NONE;
+}
+
+BYTE GetPathKind(const char *path) {
+  char copy[COPY_PATH_SIZE];
+  if (!JoinPath(copy, path, "")) return PATH_KIND_NONE;
+  StripTrailingBackslash(copy);
+  WIN32_FIND_DATAA found;
+  const HANDLE search = FindFirstFileA(copy, &found);
+  if (search == INVALID_HANDLE_VALUE) return PATH_KIND_NONE;
+  FindClose(search);
+  return PathKindOfAttributes(found.dwFileAttributes);
+}
+
+int MakeDirectory(const char *path) { return _mkdir(path); }
+
+int CopyFileWithProgress(const char *source, const char *destination, int keepExisting,
+                         HWND window) {
+  if (window != g_Copy.window || window == nullptr) {
+    g_Copy.window = window;
+    g_Copy.byteCount = 0;
+  }
+  if (!FitsPathBuffer(source) || !FitsPathBuffer(destination)) return COPY_RESULT_DONE;
+
+  if (keepExisting) {
+    const BYTE kind = GetPathKind(destination);
+    if (kind == PATH_KIND_FILE) return COPY_RESULT_KEPT_FILE;
+    if (kind == PATH_KIND_DIRECTORY) return COPY_RESULT_KEPT_DIRECTORY;
+    SetFileAttributesA(destination, FILE_ATTRIBUTE_NORMAL);
+    DeleteFileA(destination);
+  }
+
+  FILE *in = std::fopen(source, "rb");
+  if (!in) return COPY_RESULT_DONE;
+  FILE *out = std::fopen(destination, "wb");
+  if (!out) {
+    std::fclose(in);
+    return COPY_RESULT_DONE;
+  }
+  const bool complete = CopyStream(in, out, window);
+  Notify(window, WM_COPY_PULSE, 0);
+  std::fclose(in);
+  const int closed = std::fclose(out);
+  if (!complete) return COPY_RESULT_FAILED;
+  return closed == 0 ? COPY_RESULT_DONE : COPY_RESULT_FAILED;
+}
+
+WORD CopyDirectoryTreeEx(const char *destDir, const char *sourceDir, const char *pattern,
+                         int overwrite, HWND window) {
+  char search[COPY_PATH_SIZE];
+  if (!FitsPathBuffer(destDir) || !JoinPath(search, sourceDir, pattern)) return 0;
+  MakeDirectory(destDir);
+
+  WIN32_FIND_DATAA found;
+  const HANDLE handle = FindFirstFileA(search, &found);
+  if (handle == INVALID_HANDLE_VALUE) return 0;
+  WORD count = 0;
+  do {
+    const char *name = found.cFileName;
+    if (name[0] == '.') continue;
+    char from[COPY_PATH_SIZE], to[COPY_PATH_SIZE];
+    if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+      if (JoinPath(from, sourceDir, name, "\\") && JoinPath(to, destDir, name, "\\"))
+        CopyDirectoryTreeEx(to, from, pattern, 1, window);
+      continue;
+    }
+    if (!JoinPath(from, sourceDir, name) || !JoinPath(to, destDir, name)) continue;
+    CopyFileWithProgress(from, to, overwrite == 0 ? 1 : 0, window);
+    SetFileAttributesA(to, FILE_ATTRIBUTE_NORMAL);
+    ++count;
+    Notify(window, WM_COPY_FILEDONE, 0);
+    Sleep(COPY_PAUSE_MS);
+  } while (FindNextFileA(handle, &found));
+  FindClose(handle);
+  return count;
+}
+
+WORD CopyDirectoryTree(const char *destDir, const char *sourceDir, const char *pattern,
+                       int overwrite) {
+  return CopyDirectoryTreeEx(destDir, sourceDir, pattern, overwrite, nullptr);
+}
+
+DWORD GetDriveFreeBytes(char letter) {
+  const char root[] = {letter, ':', BACKSLASH, '\0'};
+  DWORD sectorsPerCluster = 0, bytesPerSector = 0, freeClusters = 0, totalClusters = 0;
+  if (!GetDiskFreeSpaceA(root, &sectorsPerCluster, &bytesPerSector, &freeClusters, &totalClusters))
+    return 0;
+  const unsigned long long bytes = static_cast<unsigned long long>(freeClusters) * bytesPerSector *
+                                   sectorsPerCluster;
+  return bytes > 0xFFFFFFFFull ? 0xFFFFFFFFu : static_cast<DWORD>(bytes);
+}

@@ -1,0 +1,116 @@
+// File-system primitives of the setup toolkit: trailing-backslash handling,
+// the file-or-directory probe, one-level directory creation, a file copy
+// that reports its progress to a caller's window, a recursive tree copy
+// built on it, and the free space of a drive.
+//
+// Paths are ANSI byte strings; the separator is the backslash byte 0x5C.
+// Every path the toolkit builds lives in a 260-byte buffer (terminator
+// included). A path that would not fit is refused, never cut short:
+//   - AddTrailingBackslash leaves a text of 259 bytes or more unchanged;
+//   - GetPathKind gives PATH_KIND_NONE for a path of 260 bytes or more;
+//   - CopyFileWithProgress returns COPY_RESULT_DONE (0) without opening,
+//     probing or changing anything when the source or the destination is
+//     260 bytes or longer;
+//   - CopyDirectoryTreeEx returns 0 without creating anything when either
+//     directory or the search text (source directory + pattern) would not
+//     fit, and passes over an entry whose source or destination path
+//     (with its trailing backslash for a directory) would not fit: such an
+//     entry is not copied, not counted and not notified.
+//
+// Progress protocol: a caller that passes a window gets these messages by
+// SendMessageA, each handled before the copy goes on.
+//   WM_COPY_PULSE then WM_COPY_ADVANCE (wParam 256): each time the byte count
+//     reaches COPY_PROGRESS_STEP; one 20 ms pause follows, window or not;
+//   WM_COPY_PULSE: once more when the copy loop of a file has ended;
+//   WM_COPY_FILEDONE: from the tree copy, after each file entry, followed
+//     by a 20 ms pause, window or not.
+// The byte count is process-wide: with the same non-null window as the
+// previous call it carries on across files; a different or null window
+// restarts it at 0.
+#pragma once
+
+#include <windows.h>
+
+const UINT WM_COPY_FILEDONE = WM_USER + 305;  // 1329
+const UINT WM_COPY_ADVANCE = WM_USER + 306;   // 1330
+const UINT WM_COPY_PULSE = WM_USER + 307;     // 1331
+const WPARAM COPY_ADVANCE_WPARAM = 256;       // the step in KiB
+
+const DWORD COPY_PROGRESS_STEP = 0x40000;  // 262,144 bytes
+const DWORD COPY_PAUSE_MS = 20;
+const int COPY_PATH_SIZE = MAX_PATH;  // 260, terminator included
+
+// GetPathKind's answers.
+const BYTE PATH_KIND_NONE = 0;
+const BYTE PATH_KIND_FILE = 1;
+const BYTE PATH_KIND_DIRECTORY = 2;
+
+// CopyFileWithProgress's results.
+const int COPY_RESULT_DONE = 0;            // copied, or a file failed to open
+const int COPY_RESULT_KEPT_FILE = 1;       // keep-existing: a file is there
+const int COPY_RESULT_KEPT_DIRECTORY = 2;  // keep-existing: a directory is there
+const int COPY_RESULT_FAILED = -1;         // a read or write failed, or closing did
+
+// The progress state shared by every file copy of the process.
+struct CopyProgressState {
+  HWND window;      // window of the previous call; null at first
+  DWORD byteCount;  // bytes since the last reset, always below the step
+};
+extern CopyProgressState g_Copy;
+
+// Removes one trailing backslash, if any ("C:\" becomes "C:").
+void StripTrailingBackslash(char *path);
+
+// Appends a backslash unless the text is empty or already ends with one.
+// The buffer is a 260-byte path buffer: a text of 259 bytes or more, which
+// would not fit with the backslash, is left unchanged.
+void AddTrailingBackslash(char *path);
+
+// What a path names: PATH_KIND_DIRECTORY, PATH_KIND_FILE, or
+// PATH_KIND_NONE when nothing is there, the entry is neither a directory
+// nor carries the read-only, archive or normal attribute, or the path does
+// not fit a 260-byte buffer. A trailing backslash is ignored; the path
+// itself is not changed.
+BYTE GetPathKind(const char *path);
+
+// The decision GetPathKind takes on the attributes of the entry it found.
+// (Wine reports every file with the archive attribute, so a file that is
+// only hidden and system still counts as a file there.)
+BYTE PathKindOfAttributes(DWORD attributes);
+
+// Creates one directory level: 0 when it was created, -1 otherwise.
+int MakeDirectory(const char *path);
+
+// Copies source to destination byte for byte and reports progress to
+// `window` (may be null).
+// keepExisting non-zero: when GetPathKind says a file or a directory is at
+// the destination, returns COPY_RESULT_KEPT_FILE or _DIRECTORY without
+// touching anything; otherwise clears the destination's attributes and
+// deletes it first (ignoring failures).
+// Returns COPY_RESULT_DONE when the copy finished or when the source or
+// the destination could not be opened (the source is opened first: a
+// missing source creates no destination), and COPY_RESULT_FAILED when
+// reading the source or writing the destination failed, or closing the
+// destination did. A read or write failure ends the copy at once; the
+// closing WM_COPY_PULSE is still sent and the destination keeps what was
+// written.
+int CopyFileWithProgress(const char *source, const char *destination, int keepExisting,
+                         HWND window);
+
+// Copies the entries of sourceDir matching pattern into destDir (both end
+// with a backslash), creating destDir (one level) first. Names beginning
+// with '.' are passed over. A matching sub-directory is copied by the same
+// rule with overwrite 1; files are copied with keep-existing set when
+// overwrite is 0, then get FILE_ATTRIBUTE_NORMAL, are counted and notified.
+// Returns the number of file entries handled in sourceDir itself.
+WORD CopyDirectoryTreeEx(const char *destDir, const char *sourceDir, const char *pattern,
+                         int overwrite, HWND window);
+
+// CopyDirectoryTreeEx without a progress window.
+WORD CopyDirectoryTree(const char *destDir, const char *sourceDir, const char *pattern,
+                       int overwrite);
+
+// Free bytes on drive `letter` (e.g. 'D' for D:\). A drive that cannot be
+// queried gives 0; free space of 4 GiB or more gives 0xFFFFFFFF, the
+// largest count the result holds.
+DWORD GetDriveFreeBytes(char letter);
