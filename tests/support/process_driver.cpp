@@ -200,14 +200,18 @@ bool DragFromClient(HWND window, int x, int y, int dx, int dy) {
   POINT at = {x, y};
   if (!ClientToScreen(window, &at) || !MoveMouseTo(at.x, at.y)) return false;
   if (!SendMouse(MOUSEEVENTF_LEFTDOWN)) return false;
+  // Absolute moves: relative ones would be scaled by the pointer's
+  // acceleration. Rounded up, so that the system's conversion back to
+  // pixels lands on the pixel meant.
+  const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
   const int steps = 8;
   for (int i = 1; i <= steps; ++i) {
     Sleep(30);
     INPUT input = {};
     input.type = INPUT_MOUSE;
-    input.mi.dwFlags = MOUSEEVENTF_MOVE;
-    input.mi.dx = dx * i / steps - dx * (i - 1) / steps;
-    input.mi.dy = dy * i / steps - dy * (i - 1) / steps;
+    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    input.mi.dx = ((at.x + dx * i / steps) * 65536 + width - 1) / width;
+    input.mi.dy = ((at.y + dy * i / steps) * 65536 + height - 1) / height;
     SendInput(1, &input, sizeof input);
   }
   Sleep(30);
