@@ -160,17 +160,19 @@ TEST_F(Pages, MainProductBoxes) {
 
   // The hidden product B box cannot be clicked; its command carries all
   // six system boxes along.
-  PostMessageA(pages_.main, WM_COMMAND, MAKEWPARAM(2, BN_CLICKED), 0);
-  ASSERT_TRUE(driver::WaitUntil([&] { return driver::CheckStateOf(pages_.main, 2) == 1; }));
+  SendMessageA(pages_.main, WM_COMMAND, MAKEWPARAM(2, BN_CLICKED), 0);
+  EXPECT_EQ(1, driver::CheckStateOf(pages_.main, 2));
   EXPECT_EQ(std::vector<int>({1, 1, 1, 1, 1, 1}), States(pages_.system, {1, 2, 3, 4, 5, 6}));
-  PostMessageA(pages_.main, WM_COMMAND, MAKEWPARAM(2, BN_CLICKED), 0);
-  ASSERT_TRUE(driver::WaitUntil([&] { return driver::CheckStateOf(pages_.main, 2) == 0; }));
+  SendMessageA(pages_.main, WM_COMMAND, MAKEWPARAM(2, BN_CLICKED), 0);
+  EXPECT_EQ(0, driver::CheckStateOf(pages_.main, 2));
   EXPECT_EQ(std::vector<int>({0, 0, 0, 0, 0, 0}), States(pages_.system, {1, 2, 3, 4, 5, 6}));
 
-  // Other notifications do nothing.
-  PostMessageA(pages_.main, WM_COMMAND, MAKEWPARAM(3, BN_DOUBLECLICKED), 0);
-  SettleMain();
-  EXPECT_EQ(1, driver::CheckStateOf(pages_.main, 3));
+  // Other notifications, and ids that are no product box, do nothing.
+  SendMessageA(pages_.main, WM_COMMAND, MAKEWPARAM(3, BN_DOUBLECLICKED), 0);
+  SendMessageA(pages_.main, WM_COMMAND, MAKEWPARAM(1, BN_SETFOCUS), 0);
+  SendMessageA(pages_.main, WM_COMMAND, MAKEWPARAM(4, BN_CLICKED), 0);
+  EXPECT_EQ(std::vector<int>({1, 0, 1}), States(pages_.main, {1, 2, 3}));
+  EXPECT_EQ(std::vector<int>({1, 1}), States(pages_.converter, {1, 2}));
 }
 
 TEST_F(Pages, UncheckedProductsOptionsButtonDoesNothing) {
@@ -192,7 +194,7 @@ TEST_F(Pages, UncheckedProductsOptionsButtonDoesNothing) {
   EXPECT_TRUE(WaitShown(pages_.suite));
 }
 
-// Each step clicks one box (or, for boxes no mouse can reach, posts its
+// Each step clicks one box (or, for boxes no mouse can reach, sends its
 // BN_CLICKED) and lists every box of the page afterwards.
 struct RuleStep {
   int id;
@@ -221,14 +223,9 @@ TEST_F(Pages, SuitePageRules) {
   };
   for (const RuleStep &step : steps) {
     SCOPED_TRACE(testing::Message() << (step.posted ? "command " : "click ") << step.id);
-    const std::vector<int> ids = {1, 2, 3, 5, 6, 7, 9, 10, 11};
     if (step.posted) {
-      PostMessageA(pages_.suite, WM_COMMAND, MAKEWPARAM(step.id, BN_CLICKED), 0);
-      // Each id's index in the list above, to wait for its new state.
-      for (size_t k = 0; k < ids.size(); ++k) {
-        if (ids[k] == 7 || ids[k] == step.id)
-          driver::WaitUntil([&] { return driver::CheckStateOf(pages_.suite, ids[k]) == step.after[k]; }, 2000);
-      }
+      // Sent, not posted: it returns once the page has handled it.
+      SendMessageA(pages_.suite, WM_COMMAND, MAKEWPARAM(step.id, BN_CLICKED), 0);
     } else {
       ToggleBox(pages_.suite, step.id);
     }
@@ -273,14 +270,17 @@ TEST_F(Pages, SystemPageRulesDriveTheHiddenProductBox) {
     EXPECT_EQ(step.after, States(pages_.system, {1, 2, 3, 4, 5, 6}));
     EXPECT_EQ(step.mainBox, driver::CheckStateOf(pages_.main, 2));
   }
-  // Any other id still brings the main box in step.
-  PostMessageA(pages_.main, WM_COMMAND, MAKEWPARAM(2, BN_CLICKED), 0);
-  ASSERT_TRUE(driver::WaitUntil([&] { return driver::CheckStateOf(pages_.system, 6) == 1; }));
-  PostMessageA(pages_.system, WM_COMMAND, MAKEWPARAM(1, BN_CLICKED), 0);
-  PostMessageA(pages_.system, WM_COMMAND, MAKEWPARAM(4, BN_CLICKED), 0);
-  PostMessageA(pages_.system, WM_COMMAND, MAKEWPARAM(99, BN_CLICKED), 0);
-  EXPECT_TRUE(driver::WaitUntil([&] { return driver::CheckStateOf(pages_.main, 2) == 0; }));
+  // Any other id still brings the main box in step; other notifications
+  // do nothing.
+  SendMessageA(pages_.main, WM_COMMAND, MAKEWPARAM(2, BN_CLICKED), 0);  // all six on
+  SendMessageA(pages_.system, WM_COMMAND, MAKEWPARAM(1, BN_CLICKED), 0);
+  SendMessageA(pages_.system, WM_COMMAND, MAKEWPARAM(4, BN_CLICKED), 0);
   EXPECT_EQ(std::vector<int>({0, 0, 0, 0, 0, 0}), States(pages_.system, {1, 2, 3, 4, 5, 6}));
+  CheckDlgButton(pages_.main, 2, BST_CHECKED);  // out of step on purpose
+  SendMessageA(pages_.system, WM_COMMAND, MAKEWPARAM(99, BN_DOUBLECLICKED), 0);
+  EXPECT_EQ(1, driver::CheckStateOf(pages_.main, 2));
+  SendMessageA(pages_.system, WM_COMMAND, MAKEWPARAM(99, BN_CLICKED), 0);
+  EXPECT_EQ(0, driver::CheckStateOf(pages_.main, 2));
 
   Click(pages_.system, kPageOk);
   EXPECT_TRUE(WaitShown(pages_.main));
