@@ -30,8 +30,8 @@ void NormaliseLine(char *text);
 void DropDanglingLead(char *text);
 
 // What stands before position pos: the bytes before it are examined from
-// pos - 1 backwards, passing over blanks. Only bytes before pos are read, so
-// the text may be of any length; a pos past the terminator is taken as the
+// pos - 1 backwards, passing over blanks. No byte after pos is read, so the
+// text may be of any length; a pos past the terminator is taken as the
 // text's end.
 uint8_t KindBeforePos(const char *text, uint16_t pos);
 
