@@ -263,7 +263,7 @@ def suite_page():
                             "Check the components to install; grey ones are required.")
     parts += [
         card(18, 152, 334, 190),
-        '<rect x="193" y="166" width="1" height="162" fill="%s"/>' % RULE,
+        '<rect x="196" y="166" width="1" height="162" fill="%s"/>' % RULE,
         tree_link(b[1], b[2]),
         label(b[1], "字形輸入法", "Shape input", colour=MUTED, inline=True),
         label(b[2], "繁體字碼表", "Big5 table", colour=MUTED, inline=True),
