@@ -4,17 +4,18 @@
 
 #include <direct.h>
 
-#include <cstdio>
 #include <cstring>
 
 CopyProgressState g_Copy = {nullptr, 0};
 
 namespace {
 
-// Bytes moved per read. The copy behaves as if it moved one byte at a
-// time: a read never crosses the next progress step, so the notifications
-// come at exactly the byte counts a byte-wise copy would reach.
-const size_t COPY_CHUNK_SIZE = 64 * 1024;
+// Bytes moved per read: one progress step. The copy behaves as if it moved
+// one byte at a time: a read never crosses the next step, so the
+// notifications come at exactly the byte counts a byte-wise copy reaches.
+// One copy runs at a time (the progress state is process-wide as well).
+const DWORD COPY_CHUNK_SIZE = COPY_PROGRESS_STEP;
+unsigned char g_Chunk[COPY_CHUNK_SIZE];
 
 const char BACKSLASH = '\\';
 
@@ -46,22 +47,47 @@ void CountCopiedBytes(DWORD bytes, HWND window) {
   Sleep(COPY_PAUSE_MS);
 }
 
+// The files are opened as the standard library's binary streams open them
+// ("rb": read, OPEN_EXISTING; "wb": write, CREATE_ALWAYS; both sharing read
+// and write), and read and written in large blocks.
+HANDLE OpenSource(const char *path) {
+  return CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                     FILE_ATTRIBUTE_NORMAL, nullptr);
+}
+
+HANDLE CreateDestination(const char *path) {
+  return CreateFileA(path, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                     CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+}
+
+// Reads up to `want` bytes: false on a read error. A writer that closed a
+// pipe counts as the end, as for a standard stream.
+bool ReadSome(HANDLE file, DWORD want, DWORD *got) {
+  *got = 0;
+  if (ReadFile(file, g_Chunk, want, got, nullptr)) return true;
+  return GetLastError() == ERROR_BROKEN_PIPE;
+}
+
+bool WriteAll(HANDLE file, DWORD size) {
+  for (DWORD done = 0; done < size;) {
+    DWORD written = 0;
+    if (!WriteFile(file, g_Chunk + done, size - done, &written, nullptr) || written == 0) return false;
+    done += written;
+  }
+  return true;
+}
+
 // The copy loop: true when the source's end was reached, false when a read
 // or a write failed.
-bool CopyStream(FILE *source, FILE *destination, HWND window) {
-  unsigned char chunk[COPY_CHUNK_SIZE];
+bool CopyContent(HANDLE source, HANDLE destination, HWND window) {
   for (;;) {
-    size_t want = COPY_PROGRESS_STEP - g_Copy.byteCount;
-    if (want > sizeof chunk) want = sizeof chunk;
-    const size_t got = std::fread(chunk, 1, want, source);
-    if (got > 0) {
-      const size_t written = std::fwrite(chunk, 1, got, destination);
-      CountCopiedBytes(static_cast<DWORD>(written), window);
-      if (written < got) return false;
-    }
-    // A short read is the end of the source or a read error: either way
-    // the loop ends here (an error never sets the end-of-file flag).
-    if (got < want) return !std::ferror(source);
+    DWORD want = COPY_PROGRESS_STEP - g_Copy.byteCount;
+    if (want > COPY_CHUNK_SIZE) want = COPY_CHUNK_SIZE;
+    DWORD got;
+    if (!ReadSome(source, want, &got)) return false;
+    if (got == 0) return true;
+    if (!WriteAll(destination, got)) return false;
+    CountCopiedBytes(got, window);
   }
 }
 
@@ -116,19 +142,18 @@ int CopyFileWithProgress(const char *source, const char *destination, int keepEx
     DeleteFileA(destination);
   }
 
-  FILE *in = std::fopen(source, "rb");
-  if (!in) return COPY_RESULT_DONE;
-  FILE *out = std::fopen(destination, "wb");
-  if (!out) {
-    std::fclose(in);
+  const HANDLE in = OpenSource(source);
+  if (in == INVALID_HANDLE_VALUE) return COPY_RESULT_DONE;
+  const HANDLE out = CreateDestination(destination);
+  if (out == INVALID_HANDLE_VALUE) {
+    CloseHandle(in);
     return COPY_RESULT_DONE;
   }
-  const bool complete = CopyStream(in, out, window);
+  const bool complete = CopyContent(in, out, window);
   Notify(window, WM_COPY_PULSE, 0);
-  std::fclose(in);
-  const int closed = std::fclose(out);
-  if (!complete) return COPY_RESULT_FAILED;
-  return closed == 0 ? COPY_RESULT_DONE : COPY_RESULT_FAILED;
+  CloseHandle(in);
+  const bool closed = CloseHandle(out) != 0;
+  return complete && closed ? COPY_RESULT_DONE : COPY_RESULT_FAILED;
 }
 
 WORD CopyDirectoryTreeEx(const char *destDir, const char *sourceDir, const char *pattern,

@@ -26,7 +26,11 @@
 //     by a 20 ms pause, window or not.
 // The byte count is process-wide: with the same non-null window as the
 // previous call it carries on across files; a different or null window
-// restarts it at 0.
+// restarts it at 0. One copy runs at a time.
+//
+// The bytes move in blocks of up to one progress step (never across a
+// step), with the standard binary streams' open modes; the messages and
+// pauses come at exactly the byte counts a byte-at-a-time copy reaches.
 #pragma once
 
 #include <windows.h>
