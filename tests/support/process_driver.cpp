@@ -196,10 +196,27 @@ bool ClickAtClient(HWND window, int x, int y) {
   return ClientToScreen(window, &at) && ClickAtScreen(at.x, at.y);
 }
 
+bool IsInMoveLoop(HWND window) {
+  GUITHREADINFO info = {};
+  info.cbSize = sizeof info;
+  return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) &&
+         (info.flags & GUI_INMOVESIZE) != 0;
+}
+
+bool ClickToDragAtClient(HWND window, int x, int y) {
+  POINT at = {x, y};
+  if (!ClientToScreen(window, &at) || !MoveMouseTo(at.x, at.y)) return false;
+  if (!SendMouse(MOUSEEVENTF_LEFTDOWN)) return false;
+  const bool entered = WaitUntil([&] { return IsInMoveLoop(window); });
+  if (!SendMouse(MOUSEEVENTF_LEFTUP)) return false;
+  return entered && WaitUntil([&] { return !IsInMoveLoop(window); });
+}
+
 bool DragFromClient(HWND window, int x, int y, int dx, int dy) {
   POINT at = {x, y};
   if (!ClientToScreen(window, &at) || !MoveMouseTo(at.x, at.y)) return false;
   if (!SendMouse(MOUSEEVENTF_LEFTDOWN)) return false;
+  const bool entered = WaitUntil([&] { return IsInMoveLoop(window); });
   // Absolute moves: relative ones would be scaled by the pointer's
   // acceleration. Rounded up, so that the system's conversion back to
   // pixels lands on the pixel meant.
@@ -215,7 +232,8 @@ bool DragFromClient(HWND window, int x, int y, int dx, int dy) {
     SendInput(1, &input, sizeof input);
   }
   Sleep(30);
-  return SendMouse(MOUSEEVENTF_LEFTUP);
+  if (!SendMouse(MOUSEEVENTF_LEFTUP)) return false;
+  return entered && WaitUntil([&] { return !IsInMoveLoop(window); });
 }
 
 int CheckStateOf(HWND parent, int id) {

@@ -81,6 +81,15 @@ bool MoveMouseTo(int x, int y);
 bool ClickAtScreen(int x, int y);
 // A click at client coordinates of a window.
 bool ClickAtClient(HWND window, int x, int y);
+
+// Clicks a point of a page that starts the system's move loop (the
+// background, a disabled box): the button goes up only once the window's
+// thread is in the loop, and the call returns once the loop has ended, so
+// that the next click cannot be taken for the end of this drag.
+bool ClickToDragAtClient(HWND window, int x, int y);
+
+// True while the window's thread runs the system's move or size loop.
+bool IsInMoveLoop(HWND window);
 // Presses the left button at client (x, y), moves by (dx, dy) in steps and
 // releases it.
 bool DragFromClient(HWND window, int x, int y, int dx, int dy);
