@@ -73,7 +73,8 @@ int AppendInstallFiles(char *command, DWORD size, const char *directory, const c
 
 // Appends the selected entries of the selected products, each product's
 // items behind moduleDir + its folder. Returns 1 when the whole command
-// fits in `size` bytes, 0 when not (the command is then not to be used).
+// fits in `size` bytes, 0 when not, or when a product folder's path does
+// not fit in 260 bytes (the command is then not to be used).
 int AppendSelectedFiles(char *command, DWORD size, const char *moduleDir);
 
 // moduleDir + folder + file into a path buffer of `size` bytes; 0 (and an

@@ -10,9 +10,11 @@
 const DWORD LAUNCH_PAUSE_MS = 1000;  // between opening the text and starting the tool
 
 // Ends the chooser after a message when the tool is not registered or
-// when the chosen files do not fit on its command line (nothing is opened
-// or started then); returns with the page still up after the
-// nothing-selected message; otherwise ends it after starting the tool.
+// when the chosen files do not fit on its command line, a product folder's
+// path included (nothing is opened or started then); returns with the page
+// still up after the nothing-selected message; otherwise ends it after
+// starting the tool. A registration text whose path would not fit in 260
+// bytes is not opened, like a missing one; the tool still starts.
 void StartPalmInstall(HWND main);
 
 // A message box of the install path: owned by the main page, the

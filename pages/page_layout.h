@@ -93,8 +93,9 @@ const BoxPlace MAIN_BOXES[] = {
   {MAIN_BOX_CONVERTER, 80, 0, 215, 63, CHECKBOX_VISIBLE, 1},
 };
 
-// The hidden box 3 is created sixth and unchecked at once; the others are
-// checked after all exist.
+// Creation order: boxes 1, 2, 5, 6, 7, 3, 9, 10, 11. Each box gets its
+// state once all of them exist (box 3 unchecked, the others checked); ids 4
+// and 8 take part in the rules but have no control.
 const BoxPlace SUITE_BOXES[] = {
   {SUITE_BOX_SHAPE_IME, 33, 0, 21, 158, CHECKBOX_VISIBLE_DISABLED, 1},
   {SUITE_BOX_BIG5_TABLE, 33, 17, 21, 185, CHECKBOX_VISIBLE_DISABLED, 1},

@@ -9,7 +9,9 @@ typedef BOOL(WINAPI *SetDefaultDllDirectoriesProc)(DWORD);
 
 // DLLs are loaded from the system folder only, so that a DLL planted beside
 // SETUP.EXE in a download folder is never picked up. Older systems lack
-// the call and keep their default search.
+// the call and keep their default search. Inside SETUP.EXE a library named
+// without a path (the install-aide bindings take a caller's name) is thus
+// looked for in the system folder only: such callers pass a full path.
 void RestrictDllSearchToSystem() {
   HMODULE kernel = GetModuleHandleA("kernel32.dll");
   if (!kernel) return;
