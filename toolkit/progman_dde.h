@@ -1,0 +1,59 @@
+// Program Manager groups over DDE: a program item is put into a group, or
+// taken out of one, by sending Program Manager's execute commands to the
+// service and topic "PROGMAN". Each operation opens its own DDE client
+// instance, connects, sends its commands and tears everything down before
+// it returns; the window it is given gets the keyboard focus back then.
+//
+// The instance and the conversation are process-wide (g_Progman): the two
+// operations must not run at the same time or nest.
+//
+// Commands are built in a 256-byte buffer. The texts are measured before
+// anything else happens: when any command of the operation would exceed
+// 255 characters, the operation returns 0 at once, without opening a DDE
+// instance, sending anything or touching the focus, so that no half-made
+// group is left behind.
+#pragma once
+
+#include <windows.h>
+#include <ddeml.h>
+
+const char PROGMAN_SERVICE[] = "PROGMAN";  // service and topic
+const int PROGMAN_CODE_PAGE = CP_WINANSI;  // 1004
+const int PROGMAN_COMMAND_SIZE = 256;      // 255 characters and the zero
+const DWORD PROGMAN_TIMEOUT_MS = 1000;
+
+// Command templates; the %s places are filled in the order given.
+// group name, group path, group name:
+const char PROGMAN_GROUP_COMMAND[] = "[CreateGroup(\"%s\",\"%s\")][ShowGroup(\"%s\",1,1)]";
+// item command line (less a leading digit), item name:
+const char PROGMAN_ITEM_COMMAND[] = "[AddItem(\"%s\",\"%s\",,,)]";
+// sent as it is:
+const char PROGMAN_EXIT_COMMAND[] = "[ExitProgman(1)]";
+// group name, item name:
+const char PROGMAN_DELETE_COMMAND[] = "[ShowGroup(\"%s\",1,1)][DeleteItem(\"%s\")]";
+
+struct ProgmanDdeState {
+  DWORD instance;      // set to 0 at the start of each operation
+  HCONV conversation;  // null at the start of each operation
+};
+extern ProgmanDdeState g_Progman;
+
+// Sends the group, item and exit commands, each only after the one before
+// it succeeded. An item command line beginning with an ASCII digit is sent
+// without that one byte. `sixthValue` has no effect on the commands.
+// Returns 1 when all three were acknowledged, else 0. A failure after the
+// group command leaves the group as it is.
+int CreateProgmanGroup(HWND window, const char *groupName, const char *groupPath,
+                       const char *itemName, const char *itemCommandLine, DWORD sixthValue);
+
+// Sends the delete command (showing the group first); no exit command.
+// Returns 1 when it was acknowledged, else 0.
+int DeleteProgmanItem(HWND window, const char *groupName, const char *itemName);
+
+// The client callback both operations register: answers 0 to everything.
+HDDEDATA CALLBACK ProgmanDdeCallback(UINT type, UINT format, HCONV conversation, HSZ string1,
+                                     HSZ string2, HDDEDATA data, ULONG_PTR data1, ULONG_PTR data2);
+
+// The command line text AddItem receives: past the first byte when that is
+// '0' to '9', else the whole text.
+const char *ProgmanItemCommandLine(const char *itemCommandLine);
