@@ -126,6 +126,12 @@ class SkinFiles(unittest.TestCase):
                 # Compression pays: well under the 151,700 bytes of raw pixels.
                 self.assertLess(image_size, width * height // 3)
 
+    def test_size_budget(self):
+        """The skins are most of SETUP.EXE, which must stay within 128 KiB
+        (131,072 bytes) with its code: together at most 90 KiB."""
+        sizes = {name: os.path.getsize(Skin(name).path) for name in PAGES}
+        self.assertLessEqual(sum(sizes.values()), 90 * 1024, sizes)
+
     def test_resource_ids(self):
         """The resource script binds each file to the id the page loads."""
         with open(os.path.join(RES, "resource.h")) as f:

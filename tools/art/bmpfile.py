@@ -5,43 +5,85 @@ generators run wherever Python 3 does."""
 import struct
 
 
+def rle8_row(row):
+    """The shortest BI_RLE8 encoding of one row of palette indices, without
+    its end mark. Two kinds of piece cover the row: an encoded run
+    (count, index) of 1-255 equal pixels, 2 bytes; an absolute run
+    (0, n, n indices) of 3-255 pixels, 2 + n bytes padded to a whole word.
+    Greedy choices lose bytes on anti-aliased text, where short runs and
+    odd literal lengths alternate (a pair of equal pixels is often
+    cheaper kept inside an absolute run), so the cheapest cover is found
+    by dynamic programming: best[j] is the cost of the first j pixels.
+    Absolute runs ending at j cost best[i] - i + j + 2 (+1 when j - i is
+    odd); two sliding-window minimums of best[i] - i, one per parity of i,
+    make each step amortised constant time. Ties go to the encoded run and
+    to the earliest start, so the result depends only on the row."""
+    n = len(row)
+    best = [0] * (n + 1)
+    step = [None] * (n + 1)      # (start, absolute?) of the last piece
+    # Sliding-window minimums as rising queues of (value, start): one for
+    # the encoded run's start within the current stretch of equal pixels,
+    # one per parity of an absolute run's start.
+    runs, literals = [], ([], [])
+    heads = [0, 0, 0]            # queue fronts: literals by parity, runs
+
+    def push(queue, head, value, start):
+        while len(queue) > head and queue[-1][0] > value:
+            queue.pop()
+        queue.append((value, start))
+
+    def front(queue, head, oldest):
+        while head < len(queue) and queue[head][1] < oldest:
+            head += 1
+        return head
+
+    for j in range(1, n + 1):
+        if j > 1 and row[j - 1] != row[j - 2]:
+            runs, heads[2] = [], 0
+        push(runs, heads[2], best[j - 1], j - 1)
+        heads[2] = front(runs, heads[2], j - 255)
+        value, k = runs[heads[2]]
+        best[j], step[j] = value + 2, (k, False)
+        if j >= 3:
+            i = j - 3
+            push(literals[i & 1], heads[i & 1], best[i] - i, i)
+        for parity in (0, 1):
+            queue = literals[parity]
+            heads[parity] = front(queue, heads[parity], j - 255)
+            if heads[parity] < len(queue):
+                value, i = queue[heads[parity]]
+                cost = value + j + 2 + ((j - i) & 1)
+                if cost < best[j]:
+                    best[j], step[j] = cost, (i, True)
+    pieces = []
+    j = n
+    while j:
+        i, absolute = step[j]
+        pieces.append((i, j, absolute))
+        j = i
+    out = bytearray()
+    for i, j, absolute in reversed(pieces):
+        if absolute:
+            out.extend((0, j - i))
+            out.extend(row[i:j])
+            if (j - i) & 1:
+                out.append(0)
+        else:
+            out.extend((j - i, row[i]))
+    return bytes(out)
+
+
 def rle8_encode(pixels, width, height):
     """Encodes rows of palette indices (pixels[y][x], top row first) as
-    BI_RLE8 data: bottom-up rows, each ended by 0,0 and the bitmap by 0,1.
-    Repeats become (count, index) runs; stretches of differing pixels
-    become absolute runs (0, n, n indices, padded to a whole word) when
-    they are at least three long."""
+    BI_RLE8 data: bottom-up rows, each the shortest encoding rle8_row
+    finds, ended by 0,0, and the bitmap by 0,1. No delta escapes: every
+    pixel is defined."""
     out = bytearray()
     for y in range(height - 1, -1, -1):
         row = pixels[y]
-        literal = []
-
-        def flush():
-            while literal:
-                chunk = literal[:255]
-                del literal[:255]
-                if len(chunk) >= 3:
-                    out.extend((0, len(chunk)))
-                    out.extend(chunk)
-                    if len(chunk) & 1:
-                        out.append(0)
-                else:
-                    for value in chunk:
-                        out.extend((1, value))
-
-        x = 0
-        while x < width:
-            value = row[x]
-            run = 1
-            while x + run < width and run < 255 and row[x + run] == value:
-                run += 1
-            if run >= 2:
-                flush()
-                out.extend((run, value))
-            else:
-                literal.append(value)
-            x += run
-        flush()
+        if len(row) != width:
+            raise ValueError("row %d holds %d pixels, not %d" % (y, len(row), width))
+        out += rle8_row(row)
         out += b"\x00\x00"
     out[-2:] = b"\x00\x01"
     return bytes(out)

@@ -6,10 +6,13 @@ bitmaps, 370 x 410) and the icon (32 x 32 and 16 x 16, 16 colours).
 
 Without OUTDIR the files go to res/ of the source tree, and
 tools/art/art-tools.txt records the versions of the drawing tools that
-made them. The pictures are composed as
-SVG (skins.py), drawn by rsvg-convert with the Noto Sans CJK TC font,
-reduced to a palette here and written with bmpfile.py. --preview also
-writes each page's SVG and a PNG of the reduced picture, as it will look.
+made them. The pictures are composed as SVG (skins.py) and drawn by
+rsvg-convert with the Noto Sans CJK TC font in two layers, the picture and
+the text alone; raster.py lays the text over the picture with its edges
+kept to a few levels and reduces the result to a palette; bmpfile.py
+writes the shortest RLE8 encoding. --preview also writes each page's SVG,
+the renderer's own drawing of it and a PNG of the finished skin, as it
+will look.
 
 The files are committed, so a build needs none of this. The staleness
 test compares only when the recorded tool versions are at hand, since
@@ -25,10 +28,14 @@ sys.path.insert(0, HERE)
 
 from bmpfile import write_bmp_rle8, write_ico16  # noqa: E402
 from layout import PAGE_SIZE  # noqa: E402
-from raster import flatten, quantize, read_png, write_png  # noqa: E402
+from raster import (compose_text, flatten, quantize, quantize_smooth,  # noqa: E402
+                    read_png, write_png)
 import skins  # noqa: E402
 
 ICON_SIZES = (32, 16)
+# Colours per skin: each costs four bytes of palette in the bitmap. The
+# smooth areas take about 100; the text's and shapes' edges share the rest.
+SKIN_COLOURS = 112
 TOOLS_FILE = "art-tools.txt"
 
 
@@ -65,10 +72,23 @@ def render(svg_text, workdir, name):
 
 
 def make_skin(name, workdir, outdir, preview):
-    width, height, rows = render(skins.SKINS[name](), workdir, "skin_" + name)
-    if (width, height) != PAGE_SIZE:
-        raise SystemExit("skin %s drawn at %dx%d" % (name, width, height))
-    palette, indices = quantize(flatten(rows), 256)
+    """Draws the page without its text and the text alone, lays the text
+    over the picture with its edges kept to a few levels, and reduces the
+    result to SKIN_COLOURS colours."""
+    page = skins.SKINS[name]()
+    if preview:
+        # The renderer's own drawing, for comparison with the finished skin.
+        render(page, workdir, "skin_" + name)
+        os.replace(os.path.join(workdir, "skin_%s.png" % name),
+                   os.path.join(preview, "skin_%s_drawn.png" % name))
+    drawn = {}
+    for part in ("shapes", "text"):
+        width, height, drawn[part] = render(skins.layer(page, part), workdir,
+                                            "skin_%s_%s" % (name, part))
+        if (width, height) != PAGE_SIZE:
+            raise SystemExit("skin %s drawn at %dx%d" % (name, width, height))
+    rows = compose_text(flatten(drawn["shapes"]), drawn["text"], skins.text_inks(page))
+    palette, indices = quantize_smooth(rows, SKIN_COLOURS)
     write_bmp_rle8(os.path.join(outdir, "skin_%s.bmp" % name), indices, palette)
     if preview:
         write_png(os.path.join(preview, "skin_%s.png" % name),

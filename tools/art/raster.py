@@ -1,7 +1,9 @@
 """Raster steps of the art pipeline, in pure Python so that they behave the
 same wherever the generator runs: reading the PNG files that rsvg-convert
-writes, and reducing an RGB picture to a small palette without dithering
-(flat areas keep their exact colours; anti-aliased edges share the rest)."""
+writes, laying the text over the picture with its edges kept to a few
+coverage levels, and reducing an RGB picture to a small palette without
+dithering (flat areas keep their exact colours; anti-aliased edges share
+the rest)."""
 
 import struct
 import zlib
@@ -90,6 +92,53 @@ def flatten(rows, background=(255, 255, 255)):
     return out
 
 
+# Text edges keep four coverage levels: none, a third, two thirds, full.
+# The skins are RLE8-compressed, where every change of colour along a row
+# costs bytes, and the renderer's 256 levels make nearly every edge pixel
+# of small text a colour of its own. Four levels keep the text smooth at
+# its size while faint fringes join the background and nearly covered
+# pixels the ink, so that strokes and the gaps between them become runs.
+TEXT_FLOOR = 85          # alpha below this (a third): background
+TEXT_HALF = 128          # below this: one third of the ink, else two thirds
+TEXT_FULL = 179          # from this on (0.7): full ink
+
+
+def text_level(alpha):
+    """The coverage in thirds (0-3) that a text pixel of this alpha keeps."""
+    if alpha < TEXT_FLOOR:
+        return 0
+    if alpha >= TEXT_FULL:
+        return 3
+    return 1 if alpha < TEXT_HALF else 2
+
+
+def compose_text(background, text, inks):
+    """Lays a text layer over a picture. background: RGB rows; text: RGBA
+    rows of the same size holding only the text, drawn over nothing;
+    inks: the text colours used. Each text pixel takes the ink nearest its
+    colour (faint pixels carry rounded colours) at its text_level, blended
+    over the background beneath it. Returns RGB rows."""
+    levels = [text_level(a) for a in range(256)]
+    nearest = {}
+    out = []
+    for ground_row, text_row in zip(background, text):
+        line = []
+        for ground, (r, g, b, a) in zip(ground_row, text_row):
+            k = levels[a]
+            if k == 0:
+                line.append(ground)
+                continue
+            colour = (r, g, b)
+            ink = nearest.get(colour)
+            if ink is None:
+                ink = nearest[colour] = min(
+                    inks, key=lambda c: (_distance(colour, c), c))
+            line.append(tuple((p * (3 - k) + q * k + 1) // 3
+                              for p, q in zip(ground, ink)))
+        out.append(line)
+    return out
+
+
 def _distance(p, q):
     # Weighted RGB distance: the eye is most sensitive to green.
     dr, dg, db = p[0] - q[0], p[1] - q[1], p[2] - q[2]
@@ -156,6 +205,86 @@ def quantize(rows, max_colours=256, keep_share=0.002):
         lookup[colour] = min(range(len(palette)),
                              key=lambda k: (_distance(colour, palette[k]), k))
     indices = [[lookup[p] for p in row] for row in rows]
+    return palette, indices
+
+
+# Flat colours are those of runs of at least FLAT_RUN equal pixels along a
+# row: fills and the rows of vertical gradients, where a shade off by more
+# than FLAT_TOLERANCE (weighted distance, about one level per channel)
+# would show as a band.
+FLAT_RUN = 3
+FLAT_TOLERANCE = 20
+
+
+def _runs(rows):
+    """Pixel counts per colour, apart for flat and for edge pixels."""
+    flat, edge = {}, {}
+    for row in rows:
+        x, n = 0, len(row)
+        while x < n:
+            end = x + 1
+            while end < n and row[end] == row[x]:
+                end += 1
+            counts = flat if end - x >= FLAT_RUN else edge
+            counts[row[x]] = counts.get(row[x], 0) + end - x
+            x = end
+    return flat, edge
+
+
+def _nearest(colour, palette):
+    return min(range(len(palette)),
+               key=lambda k: (_distance(colour, palette[k]), k))
+
+
+def quantize_smooth(rows, max_colours, rounds=10):
+    """Reduces RGB rows to at most max_colours colours, smooth areas first.
+    Every flat colour gets a palette colour within FLAT_TOLERANCE, taken
+    greedily from the most common, so fills keep their colours and
+    gradients keep steps of a level or so. The entries left serve the
+    colours found only at edges (anti-aliasing, single pixels between two
+    others), where a larger error does not show: median cut, then a few
+    rounds of moving each entry to the pixel-weighted mean of the colours
+    nearest it. Returns (palette, index rows); the palette is sorted.
+    Raises ValueError when the flat colours alone need more entries."""
+    flat, edge = _runs(rows)
+    fixed = []
+    for colour, _ in sorted(flat.items(), key=lambda e: (-e[1], e[0])):
+        if all(_distance(colour, c) > FLAT_TOLERANCE for c in fixed):
+            fixed.append(colour)
+    if len(fixed) > max_colours:
+        raise ValueError("the smooth areas need %d colours, more than %d"
+                         % (len(fixed), max_colours))
+    rest = sorted(((c, n) for c, n in edge.items() if c not in flat),
+                  key=lambda e: (-e[1], e[0]))
+    free = []
+    if rest and len(fixed) < max_colours:
+        free = _median_cut(rest, max_colours - len(fixed))
+    for _ in range(rounds):
+        centres = fixed + free
+        sums = [[0, 0, 0, 0] for _ in free]
+        for colour, n in rest:
+            k = _nearest(colour, centres) - len(fixed)
+            if k >= 0:
+                total = sums[k]
+                for ch in range(3):
+                    total[ch] += colour[ch] * n
+                total[3] += n
+        moved = [tuple((t[ch] + t[3] // 2) // t[3] for ch in range(3))
+                 if t[3] else old for t, old in zip(sums, free)]
+        if moved == free:
+            break
+        free = moved
+    palette = sorted(set(fixed) | set(free))
+    lookup = {}
+    indices = []
+    for row in rows:
+        line = []
+        for p in row:
+            k = lookup.get(p)
+            if k is None:
+                k = lookup[p] = _nearest(p, palette)
+            line.append(k)
+        indices.append(line)
     return palette, indices
 
 

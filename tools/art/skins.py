@@ -10,6 +10,7 @@ Drawing rules the layout needs:
     a hotspot is drawn like a button;
   - the page's window region cuts the corners with a radius of 12."""
 
+import re
 from xml.sax.saxutils import escape
 
 from layout import BOX_SIDE, PAGE_SIZE, PAGES
@@ -98,11 +99,6 @@ def frame(header_height):
         % (w, h),
         '<path d="M0,12 a12,12 0 0 1 12,-12 h%d a12,12 0 0 1 12,12 v%d h-%d z" '
         'fill="url(#head)"/>' % (w - 24, header_height - 12, w),
-        # Soft rings on the header's right: depth without anything to click.
-        '<circle cx="%d" cy="%d" r="70" fill="none" stroke="#ffffff" '
-        'stroke-opacity="0.07" stroke-width="14"/>' % (w - 40, 8),
-        '<circle cx="%d" cy="%d" r="34" fill="#ffffff" fill-opacity="0.05"/>'
-        % (w - 86, header_height - 4),
         '<rect x="0" y="%d" width="%d" height="3" fill="%s"/>'
         % (header_height, w, ACCENT),
         '<rect x="0" y="%d" width="%d" height="1" fill="#ffffff" '
@@ -208,6 +204,28 @@ def intro(lines):
     for text, base, size, colour in lines:
         parts.append(_text(26, base, text, size, colour))
     return "\n".join(parts)
+
+
+# The two parts make_art.py draws apart: every text alone over nothing, and
+# the picture without its text. It lays the text over the picture itself,
+# keeping the text's edges to a few coverage levels (raster.compose_text).
+LAYER_STYLES = {
+    "text": "*{visibility:hidden} text,text *{visibility:visible}",
+    "shapes": "text{visibility:hidden}",
+}
+
+
+def layer(svg_text, part):
+    """The page's SVG with only one part drawn: "text" or "shapes"."""
+    return svg_text.replace("<defs>", "<style>%s</style>\n<defs>"
+                            % LAYER_STYLES[part], 1)
+
+
+def text_inks(svg_text):
+    """The colours the page's texts are drawn in."""
+    return sorted({tuple(int(h[k:k + 2], 16) for k in (0, 2, 4))
+                   for h in re.findall(r'<(?:text|tspan)\b[^>]*\bfill="#([0-9a-fA-F]{6})"',
+                                       svg_text)})
 
 
 def svg(body):
