@@ -19,6 +19,13 @@ add_library(chooser_code INTERFACE)
 target_link_libraries(chooser_code INTERFACE chooser_warnings)
 target_compile_options(chooser_code INTERFACE
   $<$<COMPILE_LANGUAGE:CXX>:-fno-exceptions -fno-rtti>)
+if(CMAKE_SYSTEM_PROCESSOR STREQUAL "i686")
+  # On 32-bit Windows the DWARF unwind tables serve only C++ exceptions,
+  # which the product does not use (Windows' own exception handling on x86
+  # walks frames, not tables): leave them out of SETUP.EXE. The x86_64
+  # tables (.pdata/.xdata) are the system's and stay.
+  target_compile_options(chooser_code INTERFACE -fno-asynchronous-unwind-tables)
+endif()
 if(WIN32)
   target_compile_definitions(chooser_code INTERFACE
     WIN32_LEAN_AND_MEAN _WIN32_WINNT=0x0601 WINVER=0x0601)
