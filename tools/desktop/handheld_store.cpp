@@ -181,9 +181,11 @@ int QueueForUser(const char *user, const char *path, char *queuedPath, DWORD siz
   return PALM_OK;
 }
 
-bool AppendToolLog(const char *line) {
+namespace {
+
+bool AppendLogLine(const char *fileName, const char *line) {
   char root[MAX_PATH], path[MAX_PATH];
-  if (!HandheldRoot(root, sizeof root) || !JoinPath(path, sizeof path, root, HANDHELD_TOOL_LOG))
+  if (!HandheldRoot(root, sizeof root) || !JoinPath(path, sizeof path, root, fileName))
     return false;
   CreateDirectoryA(root, nullptr);
   FILE *file = std::fopen(path, "ab");
@@ -192,3 +194,9 @@ bool AppendToolLog(const char *line) {
   std::fclose(file);
   return true;
 }
+
+}  // namespace
+
+bool AppendToolLog(const char *line) { return AppendLogLine(HANDHELD_TOOL_LOG, line); }
+
+bool AppendAideLog(const char *line) { return AppendLogLine(HANDHELD_AIDE_LOG, line); }

@@ -8,6 +8,8 @@
 //                            single user "Handheld User" when missing
 //   <root><user>\Install\    files queued for that user
 //   <root>install-tool.log   what the install tool received and did
+//   <root>install-aide.log   each file the install-aide library was asked
+//                            to queue, and its answer
 #pragma once
 
 #include <windows.h>
@@ -18,6 +20,7 @@ const char HANDHELD_ROOT_VARIABLE[] = "HANDHELD_DESKTOP_ROOT";
 const char HANDHELD_USERS_FILE[] = "users.txt";
 const char HANDHELD_INSTALL_FOLDER[] = "Install";
 const char HANDHELD_TOOL_LOG[] = "install-tool.log";
+const char HANDHELD_AIDE_LOG[] = "install-aide.log";
 
 const int PALM_HEADER_SIZE = 78;
 const WORD PALM_ATTR_RESOURCE = 0x0001;  // a resource database (.PRC)
@@ -65,3 +68,6 @@ int QueueForUser(const char *user, const char *path, char *queuedPath, DWORD siz
 
 // Appends one line to <root>install-tool.log; false when it cannot.
 bool AppendToolLog(const char *line);
+
+// Appends one line to <root>install-aide.log; false when it cannot.
+bool AppendAideLog(const char *line);
