@@ -418,6 +418,7 @@ TEST_F(ShellDeleteTest, DeletesQuietlyAndNotToTheRecycleBin) {
 // The recycle-bin probe looks where Wine's shell really puts things.
 TEST_F(ShellDeleteTest, TrashProbeSeesAnUndoableDelete) {
   const std::string name = "undoable-" + std::to_string(GetCurrentProcessId());
+  const bool hadTrash = Exists(TrashFolder());
   MakeFolderWithContent(folder_ + name);
   char from[SHELL_PATH_SIZE] = {};
   lstrcpyA(from, (folder_ + name).c_str());
@@ -430,6 +431,11 @@ TEST_F(ShellDeleteTest, TrashProbeSeesAnUndoableDelete) {
   testfiles::RemoveTree(TrashFolder() + "files\\" + name);
   DeleteFileA((TrashFolder() + "info\\" + name + ".trashinfo").c_str());
   EXPECT_FALSE(InTrash(name));
+  if (!hadTrash) {  // the user's recycle bin as it was: none
+    RemoveDirectoryA((TrashFolder() + "files").c_str());
+    RemoveDirectoryA((TrashFolder() + "info").c_str());
+    RemoveDirectoryA(TrashFolder().c_str());
+  }
 }
 
 // The exact request, seen by a stand-in that records it and hands it on to
