@@ -22,18 +22,12 @@ LRESULT ConverterPageCommand(HWND page, WPARAM wParam, LPARAM lParam) {
   if (HIWORD(wParam) != BN_CLICKED) return 0;
   const int id = ClickedBoxId(wParam);
   if (id == CONVERTER_BOX_B5_TO_GB || id == CONVERTER_BOX_GB_TO_B5) ToggleButton(page, id);
-  if (IsDlgButtonChecked(page, CONVERTER_BOX_B5_TO_GB) || IsDlgButtonChecked(page, CONVERTER_BOX_GB_TO_B5))
-    CheckButton(g_Shell.mainWnd, MAIN_BOX_CONVERTER);
-  else
-    UncheckButton(g_Shell.mainWnd, MAIN_BOX_CONVERTER);
+  KeepProductBoxInStep(page, CONVERTER_BOX_B5_TO_GB, CONVERTER_BOX_GB_TO_B5, MAIN_BOX_CONVERTER);
   return 0;
 }
 
 LRESULT ConverterPageClick(HWND page, WPARAM wParam, LPARAM lParam) {
-  if (HotspotHitTest(&s_skin.hotspots, LOWORD(lParam), HIWORD(lParam)) == OPTIONS_HOT_OK)
-    ShowPageInstead(g_Shell.mainWnd, page);
-  else
-    PageStartDrag(page);
+  OptionsPageClick(page, &s_skin.hotspots, lParam);
   return 0;
 }
 

@@ -2,7 +2,9 @@
 #include "pages/page_controls.h"
 
 #include "shell/checkbox.h"
+#include "shell/page_frame.h"
 #include "shell/placement.h"
+#include "shell/startup.h"
 
 void CreatePageBoxes(HWND page, const CREATESTRUCTA *create, const BoxPlace *boxes, int count) {
   const short unit = GetScaleUnit(page);
@@ -34,6 +36,20 @@ void ShowPageInstead(HWND shown, HWND hidden) {
   ShowWindow(hidden, SW_HIDE);
   CenterWindowOn(shown, GetDesktopWindow());
   ShowWindow(shown, SW_SHOW);
+}
+
+void OptionsPageClick(HWND page, const HotspotList *hotspots, LPARAM lParam) {
+  if (HotspotHitTest(hotspots, LOWORD(lParam), HIWORD(lParam)) == OPTIONS_HOT_OK)
+    ShowPageInstead(g_Shell.mainWnd, page);
+  else
+    PageStartDrag(page);
+}
+
+void KeepProductBoxInStep(HWND page, int firstBox, int secondBox, int productBox) {
+  if (IsDlgButtonChecked(page, firstBox) || IsDlgButtonChecked(page, secondBox))
+    CheckButton(g_Shell.mainWnd, productBox);
+  else
+    UncheckButton(g_Shell.mainWnd, productBox);
 }
 
 void SetBoxRange(HWND page, int first, int last, int checked) {

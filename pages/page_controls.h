@@ -24,3 +24,11 @@ void ShowPageInstead(HWND shown, HWND hidden);
 
 // Checks or unchecks boxes first..last of a page.
 void SetBoxRange(HWND page, int first, int last, int checked);
+
+// A click on an options page: its OK button returns to the main page, any
+// other point drags the page.
+void OptionsPageClick(HWND page, const HotspotList *hotspots, LPARAM lParam);
+
+// The main page's product box follows an options page: checked while
+// either of the two boxes is.
+void KeepProductBoxInStep(HWND page, int firstBox, int secondBox, int productBox);

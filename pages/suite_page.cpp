@@ -29,10 +29,7 @@ LRESULT SuitePageCommand(HWND page, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT SuitePageClick(HWND page, WPARAM wParam, LPARAM lParam) {
-  if (HotspotHitTest(&s_skin.hotspots, LOWORD(lParam), HIWORD(lParam)) == OPTIONS_HOT_OK)
-    ShowPageInstead(g_Shell.mainWnd, page);
-  else
-    PageStartDrag(page);
+  OptionsPageClick(page, &s_skin.hotspots, lParam);
   return 0;
 }
 

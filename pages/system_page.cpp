@@ -33,18 +33,12 @@ LRESULT SystemPageCommand(HWND page, WPARAM wParam, LPARAM lParam) {
     ToggleFontSet(page, id, SYSTEM_BOX_BIG5_COMMON);
   else if (id >= SYSTEM_BOX_GB_COMMON && id <= SYSTEM_BOX_GBK)
     ToggleFontSet(page, id, SYSTEM_BOX_GB_COMMON);
-  if (IsDlgButtonChecked(page, SYSTEM_BOX_BIG5_COMMON) || IsDlgButtonChecked(page, SYSTEM_BOX_GB_COMMON))
-    CheckButton(g_Shell.mainWnd, MAIN_BOX_SYSTEM);
-  else
-    UncheckButton(g_Shell.mainWnd, MAIN_BOX_SYSTEM);
+  KeepProductBoxInStep(page, SYSTEM_BOX_BIG5_COMMON, SYSTEM_BOX_GB_COMMON, MAIN_BOX_SYSTEM);
   return 0;
 }
 
 LRESULT SystemPageClick(HWND page, WPARAM wParam, LPARAM lParam) {
-  if (HotspotHitTest(&s_skin.hotspots, LOWORD(lParam), HIWORD(lParam)) == OPTIONS_HOT_OK)
-    ShowPageInstead(g_Shell.mainWnd, page);
-  else
-    PageStartDrag(page);
+  OptionsPageClick(page, &s_skin.hotspots, lParam);
   return 0;
 }
 

@@ -31,7 +31,7 @@ class Pages : public testing::Test {
   void SetUp() override {
     if (GlobalFindAtomA(kWarnedAtom) == 0) GlobalAddAtomA(kWarnedAtom);
     program_ = rig_.Start();
-    ASSERT_TRUE(program_.started);
+    ASSERT_TRUE(program_.started) << "start failed: error " << program_.startError;
     ASSERT_NE(nullptr, driver::WaitForVisiblePage(program_));
     ASSERT_TRUE(driver::WaitUntil([&] {
       pages_ = session::FindPages(program_);

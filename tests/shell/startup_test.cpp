@@ -33,6 +33,7 @@ class Startup : public testing::Test {
   // otherwise.
   void SetUp() override {
     if (!driver::AtomExists(kWarnedAtom)) GlobalAddAtomA(kWarnedAtom);
+    ASSERT_TRUE(driver::WaitForNoRunningChooser()) << "a chooser of an earlier test still runs";
   }
   void TearDown() override { driver::Finish(program_); }
   driver::Program program_ = {};

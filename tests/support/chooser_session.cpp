@@ -103,7 +103,10 @@ bool Rig::RegisterToolDefault() { return RegisterTool(ToolExePath() + " %1"); }
 
 void Rig::UnregisterTool() { driver::DeleteRegistryValue(HKEY_LOCAL_MACHINE, kToolKey, ""); }
 
-driver::Program Rig::Start() { return driver::Start(setupExe_); }
+driver::Program Rig::Start() {
+  if (!driver::WaitForNoRunningChooser()) return driver::Program{};  // started stays false
+  return driver::Start(setupExe_);
+}
 
 std::string Rig::ToolLog() const { return driver::ReadFileText(desktopRoot_ + "\\install-tool.log"); }
 

@@ -56,7 +56,8 @@ std::string StageSetupExe(const std::string &dir) {
   std::string target = dir;
   if (target.back() != '\\') target += '\\';
   target += "SETUP.EXE";
-  CopyFileA(SetupExePath().c_str(), target.c_str(), FALSE);
+  const std::string source = SetupExePath();
+  WaitUntil([&] { return CopyFileA(source.c_str(), target.c_str(), FALSE) != 0; });
   return target;
 }
 
@@ -71,6 +72,7 @@ Program Start(const std::string &exePath, const std::string &arguments) {
   buffer.push_back('\0');
   program.started = CreateProcessA(exePath.c_str(), buffer.data(), nullptr, nullptr, FALSE, 0,
                                    nullptr, folder.c_str(), &startup, &program.info) != 0;
+  if (!program.started) program.startError = GetLastError();
   if (program.started) WaitForInputIdle(program.info.hProcess, 1000);
   return program;
 }
@@ -158,6 +160,16 @@ HWND WaitForVisiblePage(Program &program, DWORD deadlineMs) {
     Sleep(kPollMs);
   }
   return nullptr;
+}
+
+bool WaitForNoRunningChooser(DWORD deadlineMs) {
+  return WaitUntil(
+      [] {
+        HANDLE held = OpenMutexA(SYNCHRONIZE, FALSE, "KIVOCHOOSER");
+        if (held) CloseHandle(held);
+        return held == nullptr;
+      },
+      deadlineMs);
 }
 
 void ForgetAtom(const char *name) {

@@ -17,6 +17,7 @@ const DWORD kDeadlineMs = 15000;
 struct Program {
   PROCESS_INFORMATION info;
   bool started;
+  DWORD startError;  // GetLastError of a failed start
 };
 
 // Windows path of a file built by this project, from its Unix path.
@@ -25,7 +26,9 @@ std::string WindowsPathOf(const std::string &unixPath);
 // Path of the SETUP.EXE under test (given to the test at build time).
 std::string SetupExePath();
 
-// Copies SETUP.EXE to `dir` (made with its parents), as dir\SETUP.EXE.
+// Copies SETUP.EXE to `dir` (made with its parents), as dir\SETUP.EXE. A
+// chooser of an earlier test that is still ending may hold the file for a
+// moment: the copy is retried until the deadline.
 std::string StageSetupExe(const std::string &dir);
 
 // Makes a folder and its parents; true when it exists afterwards.
@@ -69,6 +72,10 @@ HWND WaitForVisiblePage(Program &program, DWORD deadlineMs = kDeadlineMs);
 
 // Text of a window's caption or a control's text, as ANSI bytes.
 std::string TextOf(HWND window);
+
+// Waits until no chooser holds its instance mutex (a chooser of an earlier
+// test may still be ending); false when one still does at the deadline.
+bool WaitForNoRunningChooser(DWORD deadlineMs = kDeadlineMs);
 
 // Global atom helpers for the code-page warning's "once per logon".
 void ForgetAtom(const char *name);
