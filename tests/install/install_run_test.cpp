@@ -17,20 +17,6 @@ const POINT kMainOk = {96 + 37, 370 + 13};
 const POINT kSuiteOptions = {274 + 18, 210 + 10};
 const POINT kPageOk = {151 + 37, 369 + 14};
 
-std::string Items(const std::string &dir, const std::vector<std::string> &names) {
-  std::string text;
-  for (const std::string &name : names) text += " " + dir + name;
-  return text;
-}
-
-// The 13 items of the initial states with SETUP.EXE in `dir`.
-std::string DefaultItems(const std::string &dir) {
-  return Items(dir + "KIVOTW2K\\", {"KIVOIME.PRC", "CODEB5.PDB", "ZHUYIN.PDB", "STROKE.PDB",
-                                     "EXTRA.PDB", "ASSOC.PDB", "KVDICT\\KVDICT.PRC",
-                                     "KVDICT\\WORDS.PDB", "KVDICT\\MEANS.PDB", "PHRASES.PDB"}) +
-         Items(dir + "ZHCONV\\", {"ZHCONV.PRC", "B5TOGB.PDB", "GBTOB5.PDB"});
-}
-
 class InstallRun : public testing::Test {
  protected:
   void SetUp() override {
@@ -82,7 +68,7 @@ TEST_F(InstallRun, DefaultChoicesFromTheCdrom) {
   ASSERT_NE(nullptr, pages.main);
   ASSERT_TRUE(PressOkAndWaitForTheEnd(pages));
   ASSERT_TRUE(rig.WaitForToolDone());
-  EXPECT_EQ(session::ToolExePath() + DefaultItems("D:\\"), rig.ToolCommandLine());
+  EXPECT_EQ(session::ToolExePath() + session::DefaultItems("D:\\"), rig.ToolCommandLine());
   EXPECT_EQ(13u, rig.ToolLines("queued: ").size()) << rig.ToolLog();
   EXPECT_TRUE(rig.ToolLines("rejected: ").empty()) << rig.ToolLog();
   EXPECT_EQ(std::vector<std::string>({"ASSOC.PDB", "B5TOGB.PDB", "CODEB5.PDB", "EXTRA.PDB", "GBTOB5.PDB",
@@ -163,7 +149,7 @@ TEST_F(InstallRun, FolderWithASpaceSplitsTheItems) {
   ASSERT_NE(nullptr, pages.main);
   ASSERT_TRUE(PressOkAndWaitForTheEnd(pages));
   ASSERT_TRUE(rig.WaitForToolDone());
-  EXPECT_EQ(session::ToolExePath() + DefaultItems("C:\\Kivo Setup\\"), rig.ToolCommandLine());
+  EXPECT_EQ(session::ToolExePath() + session::DefaultItems("C:\\Kivo Setup\\"), rig.ToolCommandLine());
   const std::vector<std::string> rejected = rig.ToolLines("rejected: ");
   ASSERT_EQ(26u, rejected.size()) << rig.ToolLog();
   EXPECT_EQ("C:\\Kivo (missing)", rejected[0]);
@@ -195,7 +181,7 @@ TEST_F(InstallRun, RegisteredCommandForms) {
     ASSERT_NE(nullptr, pages.main);
     ASSERT_TRUE(PressOkAndWaitForTheEnd(pages));
     ASSERT_TRUE(rig.WaitForToolDone());
-    EXPECT_EQ(k.received + DefaultItems("D:\\"), rig.ToolCommandLine());
+    EXPECT_EQ(k.received + session::DefaultItems("D:\\"), rig.ToolCommandLine());
     EXPECT_EQ(13u, rig.ToolLines("queued: ").size()) << rig.ToolLog();
     driver::Finish(program_);
   }

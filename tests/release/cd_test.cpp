@@ -21,20 +21,6 @@ const char kWarnedAtom[] = "KIVOCHOOSERPREVWARN";
 const char kDesktopRoot[] = "C:\\chooser-tests\\cd-desktop";
 const POINT kMainOk = {96 + 37, 370 + 13};  // inside the main page's OK hotspot
 
-std::string Items(const std::string &dir, const std::vector<std::string> &names) {
-  std::string text;
-  for (const std::string &name : names) text += " " + dir + name;
-  return text;
-}
-
-// The items of the initial choices with the disc's root at `dir`.
-std::string DefaultItems(const std::string &dir) {
-  return Items(dir + "KIVOTW2K\\", {"KIVOIME.PRC", "CODEB5.PDB", "ZHUYIN.PDB", "STROKE.PDB",
-                                     "EXTRA.PDB", "ASSOC.PDB", "KVDICT\\KVDICT.PRC",
-                                     "KVDICT\\WORDS.PDB", "KVDICT\\MEANS.PDB", "PHRASES.PDB"}) +
-         Items(dir + "ZHCONV\\", {"ZHCONV.PRC", "B5TOGB.PDB", "GBTOB5.PDB"});
-}
-
 std::vector<std::string> LinesStartingWith(const std::string &text, const std::string &prefix) {
   std::vector<std::string> found;
   size_t start = 0;
@@ -146,7 +132,7 @@ TEST_F(CdRelease, StartsAndHandsTheToolPathsOnTheDrive) {
     const std::string log = ToolLog();
     std::vector<std::string> commands = LinesStartingWith(log, "command line: ");
     ASSERT_EQ(1u, commands.size()) << log;
-    EXPECT_EQ(session::ToolExePath() + DefaultItems(root), commands[0]);
+    EXPECT_EQ(session::ToolExePath() + session::DefaultItems(root), commands[0]);
     // The tool read every file from the disc.
     EXPECT_EQ(13u, LinesStartingWith(log, "queued: ").size()) << log;
     EXPECT_TRUE(LinesStartingWith(log, "rejected: ").empty()) << log;

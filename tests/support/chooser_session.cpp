@@ -148,4 +148,17 @@ std::vector<std::string> Rig::Openings() const {
   return lines;
 }
 
+std::string Items(const std::string &dir, const std::vector<std::string> &names) {
+  std::string text;
+  for (const std::string &name : names) text += " " + dir + name;
+  return text;
+}
+
+std::string DefaultItems(const std::string &dir) {
+  return Items(dir + "KIVOTW2K\\", {"KIVOIME.PRC", "CODEB5.PDB", "ZHUYIN.PDB", "STROKE.PDB",
+                                     "EXTRA.PDB", "ASSOC.PDB", "KVDICT\\KVDICT.PRC",
+                                     "KVDICT\\WORDS.PDB", "KVDICT\\MEANS.PDB", "PHRASES.PDB"}) +
+         Items(dir + "ZHCONV\\", {"ZHCONV.PRC", "B5TOGB.PDB", "GBTOB5.PDB"});
+}
+
 }  // namespace session

@@ -76,4 +76,11 @@ class Rig {
   driver::SavedRegistryValue savedTool_, savedTextOpen_, savedTextClass_;
 };
 
+// " " + dir + name for each name: items of an install command.
+std::string Items(const std::string &dir, const std::vector<std::string> &names);
+
+// The 13 items that the pages' initial states send to the install tool
+// with SETUP.EXE in `dir` (ending in a backslash).
+std::string DefaultItems(const std::string &dir);
+
 }  // namespace session
