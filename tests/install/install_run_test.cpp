@@ -75,6 +75,7 @@ TEST_F(InstallRun, DefaultChoicesFromTheCdrom) {
                                       "KIVOIME.PRC", "KVDICT.PRC", "MEANS.PDB", "PHRASES.PDB",
                                       "STROKE.PDB", "WORDS.PDB", "ZHCONV.PRC", "ZHUYIN.PDB"}),
             rig.QueuedFiles());
+  EXPECT_TRUE(rig.WaitForOpening());
   std::vector<std::string> opened = rig.Openings();
   ASSERT_EQ(1u, opened.size());
   EXPECT_EQ("\"" + session::RecorderExePath() + "\" \"D:\\KIVOTW2K\\REGINFO.TXT\"", opened[0]);
@@ -133,6 +134,7 @@ TEST_F(InstallRun, OtherSelections) {
     EXPECT_EQ(session::ToolExePath() + k.items, rig.ToolCommandLine());
     EXPECT_TRUE(rig.ToolLines("rejected: ").empty()) << rig.ToolLog();
     // The registration text comes from product A's folder, whatever was chosen.
+    EXPECT_TRUE(rig.WaitForOpening());
     EXPECT_EQ(std::vector<std::string>(
                   {"\"" + session::RecorderExePath() + "\" \"D:\\KIVOTW2K\\REGINFO.TXT\""}),
               rig.Openings());
@@ -156,6 +158,7 @@ TEST_F(InstallRun, FolderWithASpaceSplitsTheItems) {
   EXPECT_EQ("Setup\\KIVOTW2K\\KIVOIME.PRC (missing)", rejected[1]);
   EXPECT_TRUE(rig.ToolLines("queued: ").empty());
   // The shell is given the registration text's path as one argument.
+  EXPECT_TRUE(rig.WaitForOpening());
   EXPECT_EQ(std::vector<std::string>(
                 {"\"" + session::RecorderExePath() + "\" \"C:\\Kivo Setup\\KIVOTW2K\\REGINFO.TXT\""}),
             rig.Openings());

@@ -140,8 +140,13 @@ TEST_F(CdRelease, StartsAndHandsTheToolPathsOnTheDrive) {
       EXPECT_EQ(0u, queued.find(root)) << queued;
     }
 
-    // The registration text is opened from the same disc.
-    std::vector<std::string> opened = LinesStartingWith(driver::ReadFileText(OpenRecord()), "\"");
+    // The registration text is opened from the same disc. Its viewer runs
+    // on its own: wait for its record.
+    std::vector<std::string> opened;
+    EXPECT_TRUE(driver::WaitUntil([&] {
+      opened = LinesStartingWith(driver::ReadFileText(OpenRecord()), "\"");
+      return !opened.empty();
+    }));
     ASSERT_EQ(1u, opened.size());
     EXPECT_EQ(session::RecorderExePath() + "\" \"" + root + "KIVOTW2K\\REGINFO.TXT\"", opened[0]);
   }

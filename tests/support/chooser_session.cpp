@@ -140,6 +140,10 @@ std::vector<std::string> Rig::QueuedFiles() const {
   return names;
 }
 
+bool Rig::WaitForOpening() const {
+  return driver::WaitUntil([&] { return !Openings().empty(); });
+}
+
 std::vector<std::string> Rig::Openings() const {
   std::vector<std::string> lines;
   for (const std::string &line : Lines(driver::ReadFileText(openRecord_))) {

@@ -64,6 +64,9 @@ class Rig {
   // Files now in the handheld user's install folder, sorted.
   std::vector<std::string> QueuedFiles() const;
 
+  // Waits until the recorder has noted an opening: the registration
+  // text's viewer runs on its own, after the chooser has gone on.
+  bool WaitForOpening() const;
   // Command lines the open recorder saw, one per opening.
   std::vector<std::string> Openings() const;
 
