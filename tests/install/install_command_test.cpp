@@ -12,7 +12,7 @@
 
 namespace {
 
-const char kTool[] = "C:\\Palm\\Instapp.exe";
+const char kTool[] = "C:\\Handheld\\PDINSTALL.EXE";
 
 struct AppendCase {
   const char *name;
@@ -57,7 +57,7 @@ TEST(AppendInstallFiles, NullDirectoryMeansTheModuleDirectory) {
 
 TEST(AppendInstallFiles, RefusesWhatWouldNotFitAndKeepsTheCommand) {
   const std::string dir = "D:\\P\\";
-  const std::string fits = std::string(kTool) + " D:\\P\\A.PRC D:\\P\\B.PDB";  // 41 bytes
+  const std::string fits = std::string(kTool) + " D:\\P\\A.PRC D:\\P\\B.PDB";  // 47 bytes
   struct Case {
     const char *name;
     DWORD size;
