@@ -1,62 +1,44 @@
-// Field access: a found field starts where the separators say, holds no
-// separator, ends before the 16-bit bound, follows the previous field, and
-// matches its own bytes; GetFieldLength at any start stays inside the line.
+// Comparisons against plain byte comparison, and fields: a found field
+// starts after a separator and after its predecessor, holds no separator,
+// and matches exactly the texts that begin with it; a field at any start
+// stays inside the line.
 #include "fuzz/fuzz_input.h"
 #include "text/field.h"
 
-namespace {
+static bool IsSeparatorByte(char c) { return c == ' ' || c == '\t' || c == ','; }
 
-bool IsSeparatorByte(char c) { return c == ' ' || c == '\t' || c == ','; }
-
-}  // namespace
+static bool EndsField(char c) { return c == '\0' || IsSeparatorByte(c); }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
   FuzzInput in = {data, size};
-  const uint32_t mode = TakeNumber(&in, 1);
-  const uint16_t n = static_cast<uint16_t>(TakeNumber(&in, WantsLong(mode) ? 2 : 1));
+  const uint16_t n = static_cast<uint16_t>(TakeNumber(&in, 1));
   const uint16_t anyStart = static_cast<uint16_t>(TakeNumber(&in, 2));
-  const FuzzText line = MaybeLong(TakeText(&in), mode, TEXT_MAX_LEN);
-  const FuzzText text = TakeText(&in);
+  const Text line = TakeText(&in), text = TakeText(&in);
+  const char *l = line.data(), *t = text.data();
+  const size_t len = Len(line), shorter = len < Len(text) ? len : Len(text);
 
-  uint16_t start = 0, length = 0;
-  const uint8_t found = FindField(line.text, n, &start);
-  FUZZ_CHECK(found <= 1);
-  FUZZ_CHECK(!(found && n == 0));
+  const bool agree = std::memcmp(l, t, shorter) == 0, equal = agree && len == Len(text);
+  FUZZ_CHECK(StrEqual(l, t) == equal && StrEqual(t, l) == equal);
+  FUZZ_CHECK(StrAgreeToShorter(l, t) == agree && StrAgreeToShorter(t, l) == agree);
+  FUZZ_CHECK(StrStartsWith(l, t) == (agree && Len(text) <= len));
+
+  uint16_t start = 0, fieldStart = 0, length = 0, previous = 0;
+  const uint8_t found = FindField(l, n, &start);
+  FUZZ_CHECK(found == GetField(l, n, &fieldStart, &length) && found <= 1 && !(found && n == 0));
+  bool matches = false;
   if (found) {
-    FUZZ_CHECK(start < line.len && start < TEXT_MAX_LEN);
-    if (n == 1) {
-      FUZZ_CHECK(std::strspn(line.text, " \t") == start);
-    } else {
-      FUZZ_CHECK(start > 0 && IsSeparatorByte(line.text[start - 1]) && !IsBlankByte(line.text[start]));
-      uint16_t previous = 0;
-      FUZZ_CHECK(FindField(line.text, n - 1, &previous) == 1 && previous < start);
-    }
+    FUZZ_CHECK(start < len && !IsBlankByte(l[start]) && fieldStart == start && EndsField(l[start + length]));
+    FUZZ_CHECK(n != 1 || std::strspn(l, " \t") == start);
+    FUZZ_CHECK(n == 1 || (start > 0 && IsSeparatorByte(l[start - 1]) && FindField(l, n - 1, &previous) == 1));
+    FUZZ_CHECK(n == 1 || previous < start);
+    for (uint16_t i = 0; i < length; ++i) FUZZ_CHECK(!IsSeparatorByte(l[start + i]));
+    matches = Len(text) >= length && std::memcmp(&l[start], t, length) == 0;
   }
-
-  uint16_t fieldStart = 0;
-  const uint8_t whole = GetField(line.text, n, &fieldStart, &length);
-  FUZZ_CHECK(!whole || (found && fieldStart == start));
-  if (whole) {
-    FUZZ_CHECK(static_cast<uint32_t>(start) + length < TEXT_MAX_LEN);
-    for (uint16_t i = 0; i < length; ++i) FUZZ_CHECK(!IsSeparatorByte(line.text[start + i]));
-    const char after = line.text[start + length];
-    FUZZ_CHECK(after == '\0' || IsSeparatorByte(after));
-    const FuzzText own = NewText(line.text + start, length);
-    FUZZ_CHECK(MatchField(line.text, own.text, n) == 1);
-    Free(own);
-  }
-  const bool matches = whole && text.len >= length && std::memcmp(line.text + start, text.text, length) == 0;
-  FUZZ_CHECK(MatchField(line.text, text.text, n) == (matches ? 1 : 0));
+  FUZZ_CHECK(MatchField(l, t, n) == matches);
 
   uint16_t anyLength = 0;
-  if (GetFieldLength(line.text, anyStart, &anyLength)) {
-    const size_t from = anyStart < line.len ? anyStart : line.len;
-    FUZZ_CHECK(from + anyLength <= line.len);
-    FUZZ_CHECK(anyLength == 0 || from + anyLength < TEXT_MAX_LEN);
-    const char after = line.text[from + anyLength];
-    FUZZ_CHECK(after == '\0' || IsSeparatorByte(after));
-  }
-  Free(line);
-  Free(text);
+  const size_t from = anyStart < len ? anyStart : len;
+  FUZZ_CHECK(GetFieldLength(l, anyStart, &anyLength) == 1 && from + anyLength <= len);
+  FUZZ_CHECK(EndsField(l[from + anyLength]));
   return 0;
 }

@@ -1,66 +1,49 @@
-// Line clean-up: trimming keeps exactly the middle of the text, normalising
-// leaves no tab, line feed, small letter or double space, a dangling lead
-// byte is the only byte ever dropped; nothing gets longer, and texts past
-// the bounds stay as they are.
+// Line clean-up and the look-back tests: trimming keeps exactly the middle;
+// normalising leaves no tab, line feed, small letter, leading or double
+// space; a dangling lead byte is the only byte ever dropped (texts past 255
+// bytes stay as they are). A look-back answers 0 to 2, a position past the
+// end as the end does, and the word test as the position test at the start
+// of its run of letters.
 #include "fuzz/fuzz_input.h"
+#include "text/char_class.h"
 #include "text/line.h"
-
-namespace {
-
-void CheckTrim(const FuzzText &original) {
-  const FuzzText t = CopyText(original);
-  TrimBlanks(t.text);
-  size_t first = 0, end = original.len;
-  if (original.len <= TEXT_MAX_LEN) {
-    while (first < end && IsBlankByte(original.text[first])) ++first;
-    while (end > first && IsBlankByte(original.text[end - 1])) --end;
-  }
-  FUZZ_CHECK(std::strlen(t.text) == end - first);
-  FUZZ_CHECK(std::memcmp(t.text, original.text + first, end - first) == 0);
-  Free(t);
-}
-
-void CheckNormalise(const FuzzText &original) {
-  const FuzzText t = CopyText(original);
-  NormaliseLine(t.text);
-  const size_t len = std::strlen(t.text);
-  FUZZ_CHECK(len <= original.len);
-  if (original.len > TEXT_MAX_LEN) {
-    FUZZ_CHECK(std::memcmp(t.text, original.text, original.len + 1) == 0);
-  } else {
-    FUZZ_CHECK(len == 0 || t.text[0] != ' ');
-    for (size_t i = 0; i < len; ++i) {
-      const char c = t.text[i];
-      FUZZ_CHECK(c != '\t' && c != '\n' && !(c >= 'a' && c <= 'z'));
-      FUZZ_CHECK(!(c == ' ' && i + 1 < len && t.text[i + 1] == ' '));
-    }
-  }
-  Free(t);
-}
-
-void CheckDanglingLead(const FuzzText &original) {
-  const FuzzText t = CopyText(original);
-  DropDanglingLead(t.text);
-  bool dangling = false;
-  for (size_t i = 0; i < original.len; ++i)
-    dangling = !dangling && static_cast<uint8_t>(original.text[i]) >= 0x80;
-  const bool dropped = dangling && original.len <= SHORT_TEXT_MAX_LEN;
-  FUZZ_CHECK(std::strlen(t.text) == original.len - (dropped ? 1 : 0));
-  FUZZ_CHECK(std::memcmp(t.text, original.text, original.len - (dropped ? 1 : 0)) == 0);
-  Free(t);
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
   FuzzInput in = {data, size};
-  const uint32_t mode = TakeNumber(&in, 1);
-  // The top bit picks which bound a long text goes around.
-  const size_t bound = (mode & 0x80) ? SHORT_TEXT_MAX_LEN : TEXT_MAX_LEN;
-  const FuzzText original = MaybeLong(TakeText(&in), mode, bound);
-  CheckTrim(original);
-  CheckNormalise(original);
-  CheckDanglingLead(original);
-  Free(original);
+  const uint16_t pos = static_cast<uint16_t>(TakeNumber(&in, 2));
+  const Text original = TakeText(&in);
+  const char *was = original.data();
+  const size_t len = Len(original);
+
+  Text t = original;
+  TrimBlanks(t.data());
+  size_t first = 0, end = len;
+  while (first < end && IsBlankByte(was[first])) ++first;
+  while (end > first && IsBlankByte(was[end - 1])) --end;
+  FUZZ_CHECK(std::strlen(t.data()) == end - first && std::memcmp(t.data(), was + first, end - first) == 0);
+
+  t = original;
+  NormaliseLine(t.data());
+  const size_t normalised = std::strlen(t.data());
+  FUZZ_CHECK(normalised <= len);
+  for (size_t i = 0; i < normalised; ++i) {
+    FUZZ_CHECK(t[i] != '\t' && t[i] != '\n' && !(t[i] >= 'a' && t[i] <= 'z'));
+    FUZZ_CHECK(t[i] != ' ' || (i > 0 && t[i + 1] != ' '));
+  }
+
+  t = original;
+  DropDanglingLead(t.data());
+  bool dangling = false;
+  for (size_t i = 0; i < len; ++i) dangling = !dangling && IsDbcsLeadAt(was + i);
+  const size_t kept = len - (dangling && len <= SHORT_TEXT_MAX_LEN ? 1 : 0);
+  FUZZ_CHECK(std::strlen(t.data()) == kept && std::memcmp(t.data(), was, kept) == 0);
+
+  const uint16_t clamped = len < pos ? static_cast<uint16_t>(len) : pos;
+  const uint8_t kind = KindBeforePos(was, pos), word = KindBeforeWord(was, pos);
+  FUZZ_CHECK(kind == KindBeforePos(was, clamped) && word == KindBeforeWord(was, clamped));
+  FUZZ_CHECK(kind <= BEFORE_NOTHING && (kind == BEFORE_NOTHING) == (std::strspn(was, " \t") >= clamped));
+  size_t run = clamped;  // the start of the run of letters that ends there
+  while (run > 0 && IsAsciiLetter(static_cast<uint8_t>(was[run - 1]))) --run;
+  FUZZ_CHECK(word == (run == 0 ? BEFORE_NOTHING : KindBeforePos(was, static_cast<uint16_t>(run))));
   return 0;
 }

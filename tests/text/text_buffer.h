@@ -4,48 +4,37 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
 
-// The bytes and a terminator, nothing more.
+const std::string D = "\xA4\x40";  // one double-byte character
+
+// The bytes, the terminator, nothing more.
 inline std::vector<char> MakeText(const std::string &bytes) {
-  std::vector<char> text(bytes.size() + 1, '\0');
-  std::copy(bytes.begin(), bytes.end(), text.begin());
-  return text;
+  return std::vector<char>(bytes.c_str(), bytes.c_str() + bytes.size() + 1);
 }
 
-// Bytes as a row name: non-printable bytes as \xNN, long texts shortened.
-inline std::string Shown(const std::string &bytes) {
-  std::string shown = "'";
-  for (size_t i = 0; i < bytes.size() && i < 24; ++i) {
-    const unsigned char b = static_cast<unsigned char>(bytes[i]);
-    char hex[8];
-    std::snprintf(hex, sizeof hex, "\\x%02X", b);
-    shown += b >= 0x20 && b < 0x7F ? std::string(1, static_cast<char>(b)) : std::string(hex);
-  }
-  if (bytes.size() > 24) shown += "...' (" + std::to_string(bytes.size()) + " bytes)";
-  else shown += "'";
-  return shown;
-}
-
-// A text of n bytes: head, then fill up to n - tail.size() bytes, then tail.
+// A text of n bytes: head, then fill, then tail.
 inline std::string Padded(const std::string &head, size_t n, char fill, const std::string &tail = "") {
   return head + std::string(n - head.size() - tail.size(), fill) + tail;
 }
 
-struct InPlaceCase {
-  std::string input, expected;
-};
+// Bytes as a row name: all but printable ASCII as \xNN, long texts shortened.
+inline std::string Shown(const std::string &bytes) {
+  std::string shown = "'";
+  char one[8];
+  for (unsigned char b : bytes.substr(0, 24))
+    shown.append(one, std::snprintf(one, sizeof one, b >= 0x20 && b < 0x7F ? "%c" : "\\x%02X", b));
+  return shown + (bytes.size() > 24 ? "...' (" + std::to_string(bytes.size()) + " bytes)" : "'");
+}
 
-// Runs op on each input in place and compares the text up to its terminator.
-inline void ExpectInPlace(void (*op)(char *), const std::vector<InPlaceCase> &cases) {
-  for (const InPlaceCase &c : cases) {
-    SCOPED_TRACE(Shown(c.input));
-    std::vector<char> text = MakeText(c.input);
+// Runs op on each input in place; compares the text up to its terminator.
+inline void ExpectInPlace(void (*op)(char *), const std::vector<std::pair<std::string, std::string>> &rows) {
+  for (const auto &row : rows) {
+    SCOPED_TRACE(Shown(row.first));
+    std::vector<char> text = MakeText(row.first);
     op(text.data());
-    const std::string result(text.data());
-    EXPECT_TRUE(result == c.expected) << "got " << Shown(result) << ", expected " << Shown(c.expected);
+    EXPECT_TRUE(row.second == text.data()) << "got " << Shown(text.data());
   }
 }
