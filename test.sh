@@ -25,7 +25,8 @@ scripts/wine-run reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/de
 status=0
 # A test program that fails is run once more: Wine under Xvfb has rare
 # timing hiccups; a real fault fails twice.
-xvfb-run -a -s "-screen 0 1024x768x24" \
+# The screen holds a page at 288 dots per inch (1110 x 1230).
+xvfb-run -a -s "-screen 0 1600x1400x24" \
   ctest --preset win64 --timeout 300 --repeat until-pass:2 || status=1
 WINEPREFIX=$CHOOSER_WINEPREFIX /usr/lib/wine/wineserver -k 2>/dev/null || true
 

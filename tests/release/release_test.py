@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Checks what release.sh made: the disc's root folder, the zip and the CD
 image hold the same files, which are the 32-bit SETUP.EXE (carrying the
-committed skins and icon), AUTORUN.INF and the sample bundle; the image has
+committed skins and icon, within 384 KiB), AUTORUN.INF and the sample bundle; the image has
 the volume id, ISO 9660 level 1 names and Joliet names.
 
   release_test.py SOURCE_DIR RELEASE_DIR
@@ -173,6 +173,7 @@ class Release(unittest.TestCase):
                     self.assertTrue(is_dos_name(part))
 
     def test_setup_is_the_32_bit_chooser_with_the_committed_art(self):
+        self.assertLessEqual(len(self.folder["SETUP.EXE"]), 384 * 1024)
         machine, subsystem, res = pe_resources(self.folder["SETUP.EXE"])
         self.assertEqual(0x14C, machine)         # i386
         self.assertEqual(2, subsystem)           # Windows GUI
@@ -183,7 +184,8 @@ class Release(unittest.TestCase):
         sizes = sorted(struct.unpack_from("<BBB", group, 6 + 14 * k)[:3] for k in range(count))
         self.assertEqual([(16, 16, 16), (32, 32, 16)], sizes)
         skins = {105: "skin_main.bmp", 108: "skin_converter.bmp", 109: "skin_suite.bmp",
-                 110: "skin_system.bmp"}
+                 110: "skin_system.bmp", 205: "skin_main_2x.bmp", 208: "skin_converter_2x.bmp",
+                 209: "skin_suite_2x.bmp", 210: "skin_system_2x.bmp"}
         self.assertEqual(sorted(skins), sorted(res[RT_BITMAP]))
         for rid, name in skins.items():
             with self.subTest(bitmap=rid):
