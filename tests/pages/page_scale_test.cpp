@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -103,6 +104,13 @@ TEST_F(PageScale, PagesScaleAsAWhole) {
   for (const auto &c : cases) {
     SCOPED_TRACE(testing::Message() << c.dpi << " dots per inch");
     const int u = c.unit;
+    // Clicks and pictures need the whole page on the screen (test.sh's is
+    // 1600 x 1400); a smaller screen runs the rows that fit.
+    if (PAGE_WIDTH * u > GetSystemMetrics(SM_CXSCREEN) ||
+        PAGE_HEIGHT * u > GetSystemMetrics(SM_CYSCREEN)) {
+      printf("%lu dots per inch skipped: the page does not fit the screen\n", c.dpi);
+      continue;
+    }
     ASSERT_TRUE(driver::SetRegistryValue(HKEY_CURRENT_USER, kDesktopKey, "LogPixels", REG_DWORD,
                                          &c.dpi, sizeof c.dpi));
     session::Rig rig("D:\\");
