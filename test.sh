@@ -35,7 +35,7 @@ scripts/wine-prefix
 stage "Wine prefix"
 
 status=0
-xvfb-run -a -s "-screen 0 1024x768x24" ctest --preset win64 --timeout 300 || status=1
+xvfb-run -a -s "-screen 0 1600x1400x24" ctest --preset win64 --timeout 300 || status=1
 /usr/lib/wine/wineserver -k 2>/dev/null || true
 stage "tests under Wine"
 

@@ -14,7 +14,7 @@ PageSkin s_skin;
 
 LRESULT CreateConverterPageControls(HWND page, const CREATESTRUCTA *create) {
   CreatePageBoxes(page, create, CONVERTER_BOXES, CountOf(CONVERTER_BOXES));
-  BuildPageHotspots(&s_skin.hotspots, OPTIONS_HOTSPOTS, CountOf(OPTIONS_HOTSPOTS));
+  BuildPageHotspots(page, &s_skin.hotspots, OPTIONS_HOTSPOTS, CountOf(OPTIONS_HOTSPOTS));
   return 0;
 }
 

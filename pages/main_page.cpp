@@ -16,7 +16,7 @@ PageSkin s_skin;
 
 LRESULT CreateMainPageControls(HWND page, const CREATESTRUCTA *create) {
   CreatePageBoxes(page, create, MAIN_BOXES, CountOf(MAIN_BOXES));
-  BuildPageHotspots(&s_skin.hotspots, MAIN_HOTSPOTS, CountOf(MAIN_HOTSPOTS));
+  BuildPageHotspots(page, &s_skin.hotspots, MAIN_HOTSPOTS, CountOf(MAIN_HOTSPOTS));
   return 0;
 }
 

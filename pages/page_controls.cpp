@@ -7,10 +7,9 @@
 #include "shell/startup.h"
 
 void CreatePageBoxes(HWND page, const CREATESTRUCTA *create, const BoxPlace *boxes, int count) {
-  const short unit = GetScaleUnit(page);
   for (int i = 0; i < count; ++i) {
-    CreateCheckBox(page, boxes[i].id, BoxPlaceX(boxes[i], unit), BoxPlaceY(boxes[i], unit), unit,
-                   boxes[i].style, create->hInstance);
+    const RECT place = MapLayoutRect(page, boxes[i].x, boxes[i].y, CHECKBOX_SIDE, CHECKBOX_SIDE);
+    CreateCheckBox(page, boxes[i].id, place, boxes[i].style, create->hInstance);
   }
   for (int i = 0; i < count; ++i) {
     if (boxes[i].checked)
@@ -20,11 +19,17 @@ void CreatePageBoxes(HWND page, const CREATESTRUCTA *create, const BoxPlace *box
   }
 }
 
-void BuildPageHotspots(HotspotList *list, const HotspotPlace *spots, int count) {
-  if (count <= 0) return;
-  HotspotListInit(list, spots[0].id, spots[0].x, spots[0].y, spots[0].width, spots[0].height);
-  for (int i = 1; i < count; ++i)
-    HotspotListAdd(list, spots[i].id, spots[i].x, spots[i].y, spots[i].width, spots[i].height);
+void BuildPageHotspots(HWND page, HotspotList *list, const HotspotPlace *spots, int count) {
+  for (int i = 0; i < count; ++i) {
+    const RECT r = MapLayoutRect(page, spots[i].x, spots[i].y, spots[i].width, spots[i].height);
+    const WORD x = static_cast<WORD>(r.left), y = static_cast<WORD>(r.top);
+    const WORD width = static_cast<WORD>(r.right - r.left);
+    const WORD height = static_cast<WORD>(r.bottom - r.top);
+    if (i == 0)
+      HotspotListInit(list, spots[i].id, x, y, width, height);
+    else
+      HotspotListAdd(list, spots[i].id, x, y, width, height);
+  }
 }
 
 int ClickedBoxId(WPARAM wParam) {

@@ -8,12 +8,14 @@
 #include "pages/page_layout.h"
 #include "shell/hotspot.h"
 
-// Creates the boxes in table order at the window's scale unit, then sets
-// each to its initial state.
+// Creates the boxes in table order, each at its place at the page's scale
+// (MapLayoutRect), then sets each to its initial state.
 void CreatePageBoxes(HWND page, const CREATESTRUCTA *create, const BoxPlace *boxes, int count);
 
-// Makes the list hold the rectangles in table order (the first as head).
-void BuildPageHotspots(HotspotList *list, const HotspotPlace *spots, int count);
+// Makes the list hold the rectangles in table order (the first as head),
+// each at the page's scale (MapLayoutRect), so that the hit test takes
+// the click's client coordinates as they come.
+void BuildPageHotspots(HWND page, HotspotList *list, const HotspotPlace *spots, int count);
 
 // The clicked box of a WM_COMMAND: its id when the notification is
 // BN_CLICKED, else 0 (no box has id 0).

@@ -1,25 +1,23 @@
-// Layout of the four pages: check-box ids, places and styles, hotspot ids
-// and rectangles. The skins (tools/art/layout.py) are drawn around the same
-// numbers. Check-box places are formulas in the scale unit u (LOGPIXELSX /
-// 96): x = x + xUnits * u, likewise y; hotspots and skins are not scaled.
+// Layout of the four pages at 96 dots per inch: check-box ids, places and
+// styles, hotspot ids and rectangles. At scale unit u every place and
+// rectangle is u times these (MapLayoutRect). This file is the one source
+// of these numbers: the art generator, the tests and the scripts read it
+// through tools/art/layout.py (`layout.py --shell` prints the hotspots'
+// centres for shell scripts); the page size is in shell/placement.h, the
+// box side and styles in shell/checkbox.h.
 #pragma once
 
 #include <windows.h>
 
 #include "shell/checkbox.h"
 
-// One check box: id, place in unscaled pixels plus scaled units, style.
+// One check box: id, top-left corner, style, initial state.
 struct BoxPlace {
   int id;
-  short x, xUnits;
-  short y, yUnits;
+  short x, y;
   DWORD style;
-  int checked;  // initial state
+  int checked;
 };
-
-// Position of a box at scale unit u.
-inline int BoxPlaceX(const BoxPlace &place, short unit) { return place.x + place.xUnits * unit; }
-inline int BoxPlaceY(const BoxPlace &place, short unit) { return place.y + place.yUnits * unit; }
 
 // A hotspot rectangle.
 struct HotspotPlace {
@@ -88,38 +86,38 @@ const WORD OPTIONS_HOT_OK = 1;
 
 // Boxes in creation order.
 const BoxPlace MAIN_BOXES[] = {
-  {MAIN_BOX_SUITE, 80, 0, 215, 0, CHECKBOX_VISIBLE, 1},
-  {MAIN_BOX_SYSTEM, 80, 0, 215, 41, CHECKBOX_HIDDEN, 0},
-  {MAIN_BOX_CONVERTER, 80, 0, 215, 63, CHECKBOX_VISIBLE, 1},
+  {MAIN_BOX_SUITE, 80, 215, CHECKBOX_VISIBLE, 1},
+  {MAIN_BOX_SYSTEM, 80, 256, CHECKBOX_HIDDEN, 0},
+  {MAIN_BOX_CONVERTER, 80, 278, CHECKBOX_VISIBLE, 1},
 };
 
 // Creation order: boxes 1, 2, 5, 6, 7, 3, 9, 10, 11. Each box gets its
 // state once all of them exist (box 3 unchecked, the others checked); ids 4
 // and 8 take part in the rules but have no control.
 const BoxPlace SUITE_BOXES[] = {
-  {SUITE_BOX_SHAPE_IME, 33, 0, 21, 158, CHECKBOX_VISIBLE_DISABLED, 1},
-  {SUITE_BOX_BIG5_TABLE, 33, 17, 21, 185, CHECKBOX_VISIBLE_DISABLED, 1},
-  {SUITE_BOX_ZHUYIN, 33, 0, 21, 245, CHECKBOX_VISIBLE, 1},
-  {SUITE_BOX_STROKE, 33, 169, 21, 154, CHECKBOX_VISIBLE, 1},
-  {SUITE_BOX_HOMOPHONE, 33, 0, 21, 285, CHECKBOX_VISIBLE, 1},
-  {SUITE_BOX_HK_TABLE, 33, 17, 21, 215, CHECKBOX_HIDDEN_DISABLED, 0},
-  {SUITE_BOX_ASSOCIATED, 33, 169, 21, 199, CHECKBOX_VISIBLE, 1},
-  {SUITE_BOX_DICTIONARY, 33, 169, 21, 244, CHECKBOX_VISIBLE, 1},
-  {SUITE_BOX_PHRASES, 33, 169, 21, 284, CHECKBOX_VISIBLE, 1},
+  {SUITE_BOX_SHAPE_IME, 33, 179, CHECKBOX_VISIBLE_DISABLED, 1},
+  {SUITE_BOX_BIG5_TABLE, 50, 206, CHECKBOX_VISIBLE_DISABLED, 1},
+  {SUITE_BOX_ZHUYIN, 33, 266, CHECKBOX_VISIBLE, 1},
+  {SUITE_BOX_STROKE, 202, 175, CHECKBOX_VISIBLE, 1},
+  {SUITE_BOX_HOMOPHONE, 33, 306, CHECKBOX_VISIBLE, 1},
+  {SUITE_BOX_HK_TABLE, 50, 236, CHECKBOX_HIDDEN_DISABLED, 0},
+  {SUITE_BOX_ASSOCIATED, 202, 220, CHECKBOX_VISIBLE, 1},
+  {SUITE_BOX_DICTIONARY, 202, 265, CHECKBOX_VISIBLE, 1},
+  {SUITE_BOX_PHRASES, 202, 305, CHECKBOX_VISIBLE, 1},
 };
 
 const BoxPlace SYSTEM_BOXES[] = {
-  {SYSTEM_BOX_BIG5_COMMON, 0, 32, 0, 225, CHECKBOX_VISIBLE, 1},
-  {SYSTEM_BOX_BIG5_RARE, 0, 32, 0, 257, CHECKBOX_VISIBLE, 1},
-  {SYSTEM_BOX_HKSCS, 0, 32, 0, 286, CHECKBOX_VISIBLE, 1},
-  {SYSTEM_BOX_GB_COMMON, 0, 197, 0, 226, CHECKBOX_VISIBLE, 1},
-  {SYSTEM_BOX_GB_RARE, 0, 197, 0, 257, CHECKBOX_VISIBLE, 1},
-  {SYSTEM_BOX_GBK, 0, 197, 0, 287, CHECKBOX_VISIBLE, 1},
+  {SYSTEM_BOX_BIG5_COMMON, 32, 225, CHECKBOX_VISIBLE, 1},
+  {SYSTEM_BOX_BIG5_RARE, 32, 257, CHECKBOX_VISIBLE, 1},
+  {SYSTEM_BOX_HKSCS, 32, 286, CHECKBOX_VISIBLE, 1},
+  {SYSTEM_BOX_GB_COMMON, 197, 226, CHECKBOX_VISIBLE, 1},
+  {SYSTEM_BOX_GB_RARE, 197, 257, CHECKBOX_VISIBLE, 1},
+  {SYSTEM_BOX_GBK, 197, 287, CHECKBOX_VISIBLE, 1},
 };
 
 const BoxPlace CONVERTER_BOXES[] = {
-  {CONVERTER_BOX_B5_TO_GB, 0, 58, 0, 220, CHECKBOX_VISIBLE, 1},
-  {CONVERTER_BOX_GB_TO_B5, 0, 58, 0, 268, CHECKBOX_VISIBLE, 1},
+  {CONVERTER_BOX_B5_TO_GB, 58, 220, CHECKBOX_VISIBLE, 1},
+  {CONVERTER_BOX_GB_TO_B5, 58, 268, CHECKBOX_VISIBLE, 1},
 };
 
 // Hotspots in list order: the first is the list's head.

@@ -13,7 +13,7 @@ PageSkin s_skin;
 
 LRESULT CreateSuitePageControls(HWND page, const CREATESTRUCTA *create) {
   CreatePageBoxes(page, create, SUITE_BOXES, CountOf(SUITE_BOXES));
-  BuildPageHotspots(&s_skin.hotspots, OPTIONS_HOTSPOTS, CountOf(OPTIONS_HOTSPOTS));
+  BuildPageHotspots(page, &s_skin.hotspots, OPTIONS_HOTSPOTS, CountOf(OPTIONS_HOTSPOTS));
   return 0;
 }
 

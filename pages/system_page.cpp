@@ -14,7 +14,7 @@ PageSkin s_skin;
 
 LRESULT CreateSystemPageControls(HWND page, const CREATESTRUCTA *create) {
   CreatePageBoxes(page, create, SYSTEM_BOXES, CountOf(SYSTEM_BOXES));
-  BuildPageHotspots(&s_skin.hotspots, OPTIONS_HOTSPOTS, CountOf(OPTIONS_HOTSPOTS));
+  BuildPageHotspots(page, &s_skin.hotspots, OPTIONS_HOTSPOTS, CountOf(OPTIONS_HOTSPOTS));
   return 0;
 }
 

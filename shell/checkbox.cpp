@@ -1,18 +1,9 @@
 // Check-box helpers.
 #include "shell/checkbox.h"
 
-short GetScaleUnit(HWND window) {
-  int dpi = SCALE_DPI;
-  if (HDC dc = GetDC(window)) {
-    dpi = GetDeviceCaps(dc, LOGPIXELSX);
-    ReleaseDC(window, dc);
-  }
-  return static_cast<short>(dpi / SCALE_DPI);
-}
-
-HWND CreateCheckBox(HWND page, int id, int x, int y, short unit, DWORD style, HINSTANCE instance) {
-  const int side = CHECKBOX_SIDE * unit;
-  return CreateWindowExA(0, "button", "", style, x, y, side, side, page,
+HWND CreateCheckBox(HWND page, int id, const RECT &place, DWORD style, HINSTANCE instance) {
+  return CreateWindowExA(0, "button", "", style, place.left, place.top, place.right - place.left,
+                         place.bottom - place.top, page,
                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
 }
 

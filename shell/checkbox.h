@@ -12,15 +12,10 @@ const DWORD CHECKBOX_VISIBLE_DISABLED = WS_CHILD | WS_VISIBLE | WS_DISABLED | BS
 const DWORD CHECKBOX_HIDDEN_DISABLED = WS_CHILD | WS_DISABLED | BS_CHECKBOX;                // 0x48000002
 
 const int CHECKBOX_SIDE = 12;  // side of a box at scale unit 1
-const int SCALE_DPI = 96;      // dots per inch of scale unit 1
 
-// Scale unit of a window: LOGPIXELSX of its device context divided by 96
-// (1 at 96 and 120 dots per inch, 2 at 192).
-short GetScaleUnit(HWND window);
-
-// Creates one check box of side 12u at (x, y) on the page. Returns the
-// control, or null.
-HWND CreateCheckBox(HWND page, int id, int x, int y, short unit, DWORD style, HINSTANCE instance);
+// Creates one check box filling `place` (client coordinates of the page).
+// Returns the control, or null.
+HWND CreateCheckBox(HWND page, int id, const RECT &place, DWORD style, HINSTANCE instance);
 
 void CheckButton(HWND window, int id);
 void UncheckButton(HWND window, int id);

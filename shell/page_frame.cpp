@@ -6,15 +6,25 @@
 #include "res/resource.h"
 #include "shell/placement.h"
 
+static_assert(IDB_SKIN_MAIN_2X == IDB_SKIN_MAIN + IDB_SKIN_2X_OFFSET &&
+                  IDB_SKIN_SUITE_2X == IDB_SKIN_SUITE + IDB_SKIN_2X_OFFSET &&
+                  IDB_SKIN_SYSTEM_2X == IDB_SKIN_SYSTEM + IDB_SKIN_2X_OFFSET &&
+                  IDB_SKIN_CONVERTER_2X == IDB_SKIN_CONVERTER + IDB_SKIN_2X_OFFSET,
+              "a page finds its 2x skin at its 1x skin's id plus the offset");
+
 void PagePlaceAndLoadSkin(HWND page, PageSkin *skin, const CREATESTRUCTA *create, WORD bitmapId) {
   CenterWindowOn(page, GetDesktopWindow());
   SetWindowZOrder(page, HWND_TOPMOST);
   skin->icon = LoadIconA(create->hInstance, MAKEINTRESOURCEA(IDI_CHOOSER));
   // The class icon, shared by every page.
   SetClassLongPtrA(page, GCLP_HICON, reinterpret_cast<LONG_PTR>(skin->icon));
-  skin->bitmap = LoadBitmapA(create->hInstance, MAKEINTRESOURCEA(bitmapId));
-  BITMAP info;
+  skin->unit = GetScaleUnit(page);
+  const WORD drawnFor = skin->unit >= 2 ? bitmapId + IDB_SKIN_2X_OFFSET : bitmapId;
+  skin->bitmap = LoadBitmapA(create->hInstance, MAKEINTRESOURCEA(drawnFor));
+  BITMAP info = {};
   if (skin->bitmap) GetObjectA(skin->bitmap, sizeof info, &info);
+  skin->bitmapSize.cx = info.bmWidth;
+  skin->bitmapSize.cy = info.bmHeight;
 }
 
 void PageCreateCommon(HWND page, PageSkin *skin, const CREATESTRUCTA *create, WORD bitmapId) {
@@ -27,7 +37,15 @@ LRESULT PagePaint(HWND page, const PageSkin *skin) {
   HDC dc = BeginPaint(page, &paint);
   if (HDC memory = CreateCompatibleDC(dc)) {
     HGDIOBJ kept = SelectObject(memory, skin->bitmap);
-    BitBlt(dc, 0, 0, PAGE_WIDTH, PAGE_HEIGHT, memory, 0, 0, SRCCOPY);
+    const int width = PAGE_WIDTH * skin->unit, height = PAGE_HEIGHT * skin->unit;
+    if (skin->bitmapSize.cx == width && skin->bitmapSize.cy == height) {
+      BitBlt(dc, 0, 0, width, height, memory, 0, 0, SRCCOPY);
+    } else {
+      SetStretchBltMode(dc, HALFTONE);
+      SetBrushOrgEx(dc, 0, 0, nullptr);  // as HALFTONE requires
+      StretchBlt(dc, 0, 0, width, height, memory, 0, 0, skin->bitmapSize.cx, skin->bitmapSize.cy,
+                 SRCCOPY);
+    }
     SelectObject(memory, kept);
     DeleteDC(memory);
   }

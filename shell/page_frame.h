@@ -10,19 +10,24 @@
 // Per-page state; the bitmap and icon live as long as the process.
 struct PageSkin {
   HBITMAP bitmap;
+  SIZE bitmapSize;  // as loaded; zero when the bitmap is missing
+  short unit;       // the page's scale unit, set with the bitmap
   HICON icon;
   HotspotList hotspots;
   HANDLE instanceMutex;  // only the main page holds one
 };
 
 // Steps 2 to 5 of a page's creation: centre on the desktop, go topmost,
-// set the class icon, load the skin bitmap.
+// set the class icon, load the skin bitmap: `bitmapId` at scale unit 1,
+// its twice-as-large drawing (bitmapId + IDB_SKIN_2X_OFFSET) from 2 on.
 void PagePlaceAndLoadSkin(HWND page, PageSkin *skin, const CREATESTRUCTA *create, WORD bitmapId);
 
 // The whole common creation: rounded region, then PagePlaceAndLoadSkin.
 void PageCreateCommon(HWND page, PageSkin *skin, const CREATESTRUCTA *create, WORD bitmapId);
 
-// WM_PAINT: copies the skin to the window, whatever the update region.
+// WM_PAINT: draws the skin over the whole page, whatever the update
+// region: copied when the bitmap has the page's size (370u x 410u),
+// stretched with halftone otherwise (the 2x drawing at u >= 3).
 LRESULT PagePaint(HWND page, const PageSkin *skin);
 
 // Lets the system move the caption-less page as if its title bar were held.

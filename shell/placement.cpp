@@ -3,8 +3,24 @@
 
 typedef int(WINAPI *SetWindowRgnProc)(HWND, HRGN, BOOL);
 
-HRGN CreateRoundedPageRegion() {
-  const int w = PAGE_WIDTH, h = PAGE_HEIGHT, c = PAGE_CORNER, s = PAGE_STRAIGHT;
+short GetScaleUnit(HWND window) {
+  int dpi = SCALE_DPI;
+  if (HDC dc = GetDC(window)) {
+    dpi = GetDeviceCaps(dc, LOGPIXELSX);
+    ReleaseDC(window, dc);
+  }
+  return static_cast<short>(dpi < SCALE_DPI ? 1 : dpi / SCALE_DPI);
+}
+
+RECT MapLayoutRect(HWND page, int x, int y, int width, int height) {
+  const int unit = GetScaleUnit(page);
+  const RECT client = {x * unit, y * unit, (x + width) * unit, (y + height) * unit};
+  return client;
+}
+
+HRGN CreateRoundedPageRegion(short unit) {
+  const int w = PAGE_WIDTH * unit, h = PAGE_HEIGHT * unit;
+  const int c = PAGE_CORNER * unit, s = PAGE_STRAIGHT * unit;
   HRGN parts[6] = {
     CreateRectRgn(0, s, w, h - s),
     CreateRectRgn(s, 0, w - s, h),
@@ -28,7 +44,7 @@ int ApplyRoundedRegion(HWND window) {
              : nullptr;
   if (!setWindowRgn) return 0;
   // The system owns the region once SetWindowRgn accepts it.
-  return setWindowRgn(window, CreateRoundedPageRegion(), TRUE);
+  return setWindowRgn(window, CreateRoundedPageRegion(GetScaleUnit(window)), TRUE);
 }
 
 int CenteredOrigin(int size, int otherStart, int otherSize, int screen) {

@@ -32,10 +32,11 @@ int CreateChooserWindows(HINSTANCE instance, int showCommand) {
                                      &g_Shell.converterWnd};
   g_Shell.instance = instance;
   g_Shell.creationStage = PAGE_MAIN;
+  const short unit = GetScaleUnit(nullptr);  // the screen's
   for (int stage = PAGE_MAIN; stage < PAGE_COUNT; ++stage) {
     g_Shell.creationStage = stage;
-    *handles[stage] = CreateWindowExA(0, CHOOSER_CLASS_NAME, "", WS_POPUP, 0, 0, PAGE_WIDTH,
-                                      PAGE_HEIGHT, nullptr, nullptr, instance, nullptr);
+    *handles[stage] = CreateWindowExA(0, CHOOSER_CLASS_NAME, "", WS_POPUP, 0, 0, PAGE_WIDTH * unit,
+                                      PAGE_HEIGHT * unit, nullptr, nullptr, instance, nullptr);
     if (!*handles[stage]) return 0;
   }
   g_Shell.creationStage = CREATION_DONE;

@@ -1,8 +1,8 @@
 #!/usr/bin/env python3
 """Checks what release.sh made: the disc's root folder, the zip and the CD
 image (read once by its ISO 9660 names and once by its Joliet names) hold
-the same files, which are the 32-bit SETUP.EXE, AUTORUN.INF and the sample
-bundle, all with 8.3 names; the image's volume id is KIVO2000.
+the same files, which are the 32-bit SETUP.EXE (within its size budget of
+384 KiB), AUTORUN.INF and the sample bundle, all with 8.3 names; the image's volume id is KIVO2000.
 
   release_test.py SOURCE_DIR RELEASE_DIR"""
 
@@ -55,6 +55,7 @@ class Release(unittest.TestCase):
         for path in self.folder:
             self.assertTrue(all(DOS_NAME.match(part) for part in path.split("\\")), path)
         setup = self.folder["SETUP.EXE"]
+        self.assertLessEqual(len(setup), 384 * 1024)
         pe = struct.unpack_from("<I", setup, 0x3C)[0]
         self.assertEqual((b"PE\0\0", 0x14C), (setup[pe:pe + 4], struct.unpack_from("<H", setup, pe + 4)[0]))
 

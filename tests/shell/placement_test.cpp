@@ -6,7 +6,7 @@
 namespace {
 
 TEST(RoundedRegion, CornersAreCutAndTheFaceKept) {
-  HRGN region = CreateRoundedPageRegion();
+  HRGN region = CreateRoundedPageRegion(1);
   ASSERT_NE(nullptr, region);
   struct PointCase {
     int x, y;

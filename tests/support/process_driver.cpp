@@ -263,6 +263,39 @@ RECT ChildRectOf(HWND parent, int id) {
   return r;
 }
 
+std::vector<DWORD> GrabClient(HWND window, int *width, int *height) {
+  RECT client;
+  POINT origin = {0, 0};
+  if (!GetClientRect(window, &client) || !ClientToScreen(window, &origin)) return {};
+  *width = client.right;
+  *height = client.bottom;
+  std::vector<DWORD> pixels(static_cast<size_t>(*width) * *height, kOffScreen);
+  const int left = std::max<LONG>(0, origin.x), top = std::max<LONG>(0, origin.y);
+  const int w = std::min<LONG>(GetSystemMetrics(SM_CXSCREEN), origin.x + *width) - left;
+  const int h = std::min<LONG>(GetSystemMetrics(SM_CYSCREEN), origin.y + *height) - top;
+  if (w <= 0 || h <= 0) return pixels;
+  BITMAPINFO info = {};
+  info.bmiHeader = {sizeof info.bmiHeader, w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  void *bits = nullptr;
+  HDC screen = GetDC(nullptr), memory = CreateCompatibleDC(screen);
+  HBITMAP grab = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ kept = SelectObject(memory, grab);
+  if (grab && BitBlt(memory, 0, 0, w, h, screen, left, top, SRCCOPY)) {
+    GdiFlush();
+    for (int y = 0; y < h; ++y) {
+      for (int x = 0; x < w; ++x) {
+        pixels[static_cast<size_t>(top - origin.y + y) * *width + (left - origin.x + x)] =
+            static_cast<const DWORD *>(bits)[static_cast<size_t>(y) * w + x] & 0xFFFFFF;
+      }
+    }
+  }
+  SelectObject(memory, kept);
+  if (grab) DeleteObject(grab);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  return pixels;
+}
+
 SavedRegistryValue SaveRegistryValue(HKEY root, const std::string &subkey, const std::string &name) {
   SavedRegistryValue saved = {root, subkey, name, false, false, 0, {}};
   HKEY key;

@@ -118,6 +118,13 @@ bool WaitUntil(Condition done, DWORD deadlineMs = kDeadlineMs) {
 int CheckStateOf(HWND parent, int id);
 RECT ChildRectOf(HWND parent, int id);
 
+// The window's client area as on the screen, row by row, each pixel
+// 0x00RRGGBB; pixels off the screen read kOffScreen (a grab reaching past
+// the screen's edge would return nothing). Sets the area's size; empty
+// when the window's place cannot be read.
+const DWORD kOffScreen = 0xFF000000;
+std::vector<DWORD> GrabClient(HWND window, int *width, int *height);
+
 // A registry value as it was, to be put back after a test changes it.
 struct SavedRegistryValue {
   HKEY root;

@@ -79,11 +79,15 @@ def rle8_encode(pixels, width, height):
     finds, ended by 0,0, and the bitmap by 0,1. No delta escapes: every
     pixel is defined."""
     out = bytearray()
+    encoded = {}                 # a skin repeats many of its rows
     for y in range(height - 1, -1, -1):
         row = pixels[y]
         if len(row) != width:
             raise ValueError("row %d holds %d pixels, not %d" % (y, len(row), width))
-        out += rle8_row(row)
+        key = tuple(row)
+        if key not in encoded:
+            encoded[key] = rle8_row(row)
+        out += encoded[key]
         out += b"\x00\x00"
     out[-2:] = b"\x00\x01"
     return bytes(out)
