@@ -38,11 +38,15 @@ int CreateChooserWindows(HINSTANCE instance, int showCommand) {
     *handles[stage] = CreateWindowExA(0, CHOOSER_CLASS_NAME, "", WS_POPUP, 0, 0, PAGE_WIDTH * unit,
                                       PAGE_HEIGHT * unit, nullptr, nullptr, instance, nullptr);
     if (!*handles[stage]) return 0;
+    // The main page is shown and painted as soon as it exists: what the
+    // user sees first does not wait for the pages that start hidden.
+    if (stage == PAGE_MAIN) {
+      ShowWindow(g_Shell.mainWnd, showCommand);
+      UpdateWindow(g_Shell.mainWnd);
+    }
   }
   g_Shell.creationStage = CREATION_DONE;
 
-  ShowWindow(g_Shell.mainWnd, showCommand);
-  UpdateWindow(g_Shell.mainWnd);
   for (int stage = PAGE_SUITE; stage < PAGE_COUNT; ++stage) {
     ShowWindow(*handles[stage], SW_HIDE);
     UpdateWindow(*handles[stage]);

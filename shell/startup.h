@@ -41,7 +41,8 @@ extern ShellState g_Shell;
 // 1 when RegisterClassA accepted the class, else 0.
 int RegisterChooserClass(HINSTANCE instance);
 
-// Creates the four pages in order, shows the main one; 1 when all exist.
+// Creates the four pages in order and shows the main one, painted before
+// the three hidden pages are made; 1 when all exist.
 int CreateChooserWindows(HINSTANCE instance, int showCommand);
 
 // The class procedure: routes to the procedure of the page the window is,
