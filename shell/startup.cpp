@@ -109,7 +109,7 @@ WORD CountChar(const char *text, char byte) {
 HANDLE TakeInstanceMutex(int *alreadyRunning) {
   HANDLE mutex = CreateMutexA(nullptr, TRUE, INSTANCE_MUTEX_NAME);
   const DWORD error = GetLastError();
-  *alreadyRunning = error == ERROR_ALREADY_EXISTS || error == ERROR_ACCESS_DENIED ? 1 : 0;
+  *alreadyRunning = error == ERROR_ALREADY_EXISTS || (!mutex && error == ERROR_ACCESS_DENIED) ? 1 : 0;
   return mutex;
 }
 
