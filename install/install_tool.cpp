@@ -29,14 +29,14 @@ int IsExistingFile(const char *path) {
 
 // Makes the tool's process, not yet running, shown as WinExec would show
 // it. The command line goes through unchanged, so the tool receives the
-// bytes it always did; `program` (when not empty) says which file runs.
+// bytes it always did; `program` (when not null) says which file runs.
 int CreateToolProcess(char *command, const char *program, PROCESS_INFORMATION *process) {
   STARTUPINFOA startup = {};
   startup.cb = sizeof startup;
   startup.dwFlags = STARTF_USESHOWWINDOW;
   startup.wShowWindow = SW_SHOW;
-  return CreateProcessA(program[0] ? program : nullptr, command, nullptr, nullptr, FALSE,
-                        CREATE_SUSPENDED, nullptr, nullptr, &startup, process) ? 1 : 0;
+  return CreateProcessA(program, command, nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr,
+                        nullptr, &startup, process) ? 1 : 0;
 }
 
 }  // namespace
@@ -91,8 +91,8 @@ void StartPalmInstall(HWND main) {
     EndChooser(main);
     return;
   }
-  char program[PATH_BUFFER_SIZE];
-  FindToolProgram(command, program, sizeof program);
+  char path[PATH_BUFFER_SIZE];
+  const char *program = FindToolProgram(command, path, sizeof path) ? path : nullptr;
   // A command cut short would install the wrong files: start nothing.
   if (!AppendSelectedFiles(command, sizeof command, moduleDir)) {
     ShowInstallMessage(main, MSG_COMMAND_TOO_LONG);
