@@ -1,6 +1,7 @@
-// FindPalmInstallTool against the prefix's registry: the value in the forms
-// a desktop suite may leave, read into buffers of given sizes. A guard byte
-// after the buffer shows any write past its end.
+// Finding the install tool: FindPalmInstallTool against the prefix's
+// registry (the value in the forms a desktop suite may leave), then
+// FindToolProgram (the file an unquoted command names), into buffers of
+// given sizes. A guard byte after a buffer shows any write past its end.
 #include "install/tool_discovery.h"
 
 #include <gtest/gtest.h>
@@ -8,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "install/install_tool.h"
 #include "tests/support/chooser_session.h"
 
 namespace {
@@ -63,6 +65,39 @@ TEST(FindPalmInstallTool, RegisteredForms) {
     EXPECT_EQ(row.command == "-" ? "" : row.command, row.size ? std::string(buffer.data()) : "");
   }
   driver::RestoreRegistryValue(saved);
+}
+
+// This test program's file (in its working folder, its path without
+// spaces) stands for the tool.
+TEST(FindToolProgram, LongestPrefixNamingAFile) {
+  char self[MAX_PATH] = "";
+  GetModuleFileNameA(nullptr, self, sizeof self);
+  const std::string exe = self, stem = exe.substr(0, exe.size() - 4), name = exe.substr(exe.rfind('\\') + 1);
+  const DWORD n = static_cast<DWORD>(exe.size());
+  const struct {
+    const char *name;
+    std::string command;
+    DWORD size;
+    std::string program;  // "": the system is to read the command
+  } rows[] = {
+      {"whole command", exe, 260, exe},
+      {"arguments after it", exe + " /x D:\\A.PRC", 260, exe},
+      {".exe added", stem + " /x", 260, stem + ".exe"},
+      {"a folder is no program", exe.substr(0, exe.size() - name.size() - 1) + " " + name, 260, ""},
+      {"quoted", "\"" + exe + "\"", 260, ""},
+      {"bare name in the working folder", name, 260, ""},
+      {"exactly fits", exe, n + 1, exe},
+      {"one byte short", exe, n, ""},
+      {".exe one byte short", stem, n, ""},
+      {"far too short", exe, n - 2, ""},
+  };
+  for (const auto &row : rows) {
+    SCOPED_TRACE(row.name);
+    std::vector<char> program(row.size + 1, '#');
+    EXPECT_EQ(row.program.empty() ? 0 : 1, FindToolProgram(row.command.c_str(), program.data(), row.size));
+    EXPECT_EQ(row.program, std::string(program.data(), strnlen(program.data(), row.size)));
+    EXPECT_EQ('#', program[row.size]);
+  }
 }
 
 }  // namespace

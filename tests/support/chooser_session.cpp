@@ -72,7 +72,6 @@ Program Start(const std::string &exePath, const std::string &arguments) {
   startup.cb = sizeof startup;
   program.started = CreateProcessW(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
                                    folder.c_str(), &startup, &program.info) != 0;
-  program.startError = program.started ? 0 : GetLastError();
   return program;
 }
 
@@ -249,6 +248,8 @@ std::vector<std::string> LinesAfter(const std::string &text, const std::string &
   return lines;
 }
 
+// True once no chooser holds the instance mutex (one of an earlier test may
+// still be ending).
 bool NoChooserRuns() {
   HANDLE held = OpenMutexA(SYNCHRONIZE, FALSE, "KIVOCHOOSER");
   if (held) CloseHandle(held);

@@ -30,11 +30,7 @@ bool WaitUntil(Condition done, DWORD deadlineMs = kDeadlineMs) {
 }
 
 // A started program. Finish ends it if it still runs and closes it.
-struct Program {
-  PROCESS_INFORMATION info;
-  bool started;
-  DWORD startError;  // GetLastError of a failed start
-};
+struct Program { PROCESS_INFORMATION info; bool started; };
 std::string WindowsPathOf(const std::string &unixPath);
 // Starts a program with its own folder as working folder; path and
 // arguments in UTF-8.
