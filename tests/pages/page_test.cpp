@@ -75,6 +75,10 @@ TEST_F(PageTest, SystemPageDrivesTheHiddenProductBox) {
        {1, false, {0, 0, 0, 0, 0, 0}, 0}});
   CheckDlgButton(p.main, 2, BST_CHECKED);  // out of step: any id brings it back
   Run(p.system, {1, 2, 3, 4, 5, 6}, 2, {{99, true, {0, 0, 0, 0, 0, 0}, 0}});
+  // Unchecking an extended set leaves its common set alone, even one that
+  // only an outside hand has unchecked under it.
+  CheckDlgButton(p.system, 3, BST_CHECKED);
+  Run(p.system, {1, 2, 3, 4, 5, 6}, 2, {{3, false, {0, 0, 0, 0, 0, 0}, 0}});
   EXPECT_TRUE(rig_.Back(p.system));
 }
 
