@@ -1,9 +1,9 @@
 // Drives the real SETUP.EXE from a test as a user would. A session (Rig)
 // stages SETUP.EXE and the sample bundle in a folder, registers the
 // stand-in install tool for handheld databases and a note of each opening
-// for text files, starts the chooser, waits for its pages or message boxes, clicks
-// its painted buttons and its boxes, reads the boxes, and reads what the
-// tool received and what the shell opened. Every wait ends on the event it
+// for text files, starts the chooser, waits for its pages or message
+// boxes, clicks its painted buttons and its boxes, reads the boxes, and
+// reads what the tool received and what the shell opened. Every wait ends on the event it
 // needs (a window shown or under the pointer, a box flipped, a log line
 // written, a process ended); its deadline is reached only by a failing
 // test. What a session changes is put back when it ends.
@@ -42,9 +42,11 @@ void Finish(Program &program);
 std::vector<HWND> WindowsOf(DWORD processId, const char *className, bool visibleOnly);
 HWND WaitForVisiblePage(Program &program, DWORD deadlineMs = kDeadlineMs);
 
-// Real mouse input (SetCursorPos, SendInput). A click at client (x, y) of
-// a window first waits until that window is the one under the point (a
-// page just shown, a box enabled), then presses and releases.
+// Real mouse input (SendInput, each event at its screen place). A click at
+// client (x, y) of a window first waits until that window is the one under
+// the point (a page just shown, a box enabled) and its thread holds no
+// mouse capture (a box that has just clicked may still hold it), then
+// presses and releases.
 bool ClickAtClient(HWND window, int x, int y);
 // Presses at client (x, y), waits for the system's move loop, moves the
 // pointer by (dx, dy), releases, and returns once the loop has ended.
