@@ -10,6 +10,18 @@ void CutArgumentPlaceholder(char *command) {
   }
 }
 
+namespace {
+
+// 1 when the text holds a byte other than a space or a tab.
+int NamesSomething(const char *text) {
+  for (; *text; ++text) {
+    if (*text != ' ' && *text != '\t') return 1;
+  }
+  return 0;
+}
+
+}  // namespace
+
 // The registry hands back the bytes as stored: a string value may lack its
 // terminator, and a binary one never has one.
 int TerminateRegistryText(char *buffer, DWORD size, DWORD length) {
@@ -33,10 +45,9 @@ int FindPalmInstallTool(char *buffer, DWORD size) {
           ERROR_SUCCESS &&
       TerminateRegistryText(buffer, size, length)) {
     CutArgumentPlaceholder(buffer);
-    found = 1;
-  } else {
-    buffer[0] = '\0';
+    found = NamesSomething(buffer);
   }
+  if (!found) buffer[0] = '\0';
   RegCloseKey(key);
   return found;
 }

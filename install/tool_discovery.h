@@ -11,9 +11,10 @@ const char PDB_OPEN_COMMAND_KEY[] = "Software\\CLASSES\\pdbfile\\Shell\\open\\co
 
 // Reads the registered command into buffer (size bytes, terminator
 // included) and cuts it at its first space that is followed by '%'.
-// Returns 1 when the buffer holds the command (possibly empty), 0 when the
-// key or value is missing, cannot be read, or does not fit together with a
-// terminator; after 0 the buffer holds an empty text (when size > 0).
+// Returns 1 when the buffer holds the command, 0 when the key or value is
+// missing, cannot be read, does not fit together with a terminator, or is
+// empty or blank once cut (an empty command would make the first handheld
+// file the program); after 0 the buffer holds an empty text (when size > 0).
 // The value is used as stored, whatever its type: nothing is expanded.
 int FindPalmInstallTool(char *buffer, DWORD size);
 

@@ -75,11 +75,9 @@ const PageHandlers kMainPageHandlers = {IDB_SKIN_MAIN, CreateMainPageControls, M
 // The start-up checks wrap the common creation: the instance check comes
 // before anything else, the code-page warning after the region.
 LRESULT MainPageCreate(HWND page, const CREATESTRUCTA *create) {
-  if (HANDLE running = OpenRunningInstanceMutex()) {
-    s_skin.instanceMutex = running;
-    return PageDestroy(&s_skin);
-  }
-  s_skin.instanceMutex = CreateInstanceMutex();
+  int alreadyRunning = 0;
+  s_skin.instanceMutex = TakeInstanceMutex(&alreadyRunning);
+  if (alreadyRunning) return PageDestroy(&s_skin);
   ApplyRoundedRegion(page);
   ShowCodePageWarningOnce(page);
   PagePlaceAndLoadSkin(page, &s_skin, create, IDB_SKIN_MAIN);

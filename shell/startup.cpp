@@ -8,13 +8,6 @@
 
 ShellState g_Shell = {nullptr, CREATION_DONE, nullptr, nullptr, nullptr, nullptr};
 
-namespace {
-
-const DWORD MUTEX_ALL_ACCESS_RIGHTS = 0x1F0001;
-
-
-}  // namespace
-
 int RegisterChooserClass(HINSTANCE instance) {
   WNDCLASSA windowClass = {};
   windowClass.style = 0;
@@ -69,15 +62,29 @@ LRESULT CALLBACK ChooserWndProc(HWND window, UINT message, WPARAM wParam, LPARAM
   return DefWindowProcA(window, message, wParam, lParam);
 }
 
+// The name is read in wide characters and converted here, so that a name
+// whose ANSI form does not fit is seen as such: GetModuleFileNameA cuts a
+// double-byte name at a character boundary and reports no cut. A name the
+// code page cannot spell (no best fit, no default character) is not the
+// folder either.
 DWORD GetModuleDir(char *buffer) {
-  const DWORD length = GetModuleFileNameA(nullptr, buffer, PATH_BUFFER_SIZE);
-  // A name that filled the whole buffer was cut short: its directory is
-  // unknown, and treated like an unreadable name.
-  if (length == 0 || length >= static_cast<DWORD>(PATH_BUFFER_SIZE)) {
+  buffer[0] = '\0';
+  wchar_t wide[PATH_BUFFER_SIZE];
+  const DWORD length = GetModuleFileNameW(nullptr, wide, PATH_BUFFER_SIZE);
+  // 260 characters or more never fit in 259 bytes.
+  if (length == 0 || length >= static_cast<DWORD>(PATH_BUFFER_SIZE)) return 0;
+  // A UTF-8 code page takes neither the flag nor the question.
+  const bool utf8 = GetACP() == CP_UTF8;
+  BOOL lossy = FALSE;
+  const int bytes = WideCharToMultiByte(CP_ACP, utf8 ? 0 : WC_NO_BEST_FIT_CHARS, wide,
+                                        static_cast<int>(length), buffer, PATH_BUFFER_SIZE - 1,
+                                        nullptr, utf8 ? nullptr : &lossy);
+  if (bytes <= 0 || lossy) {
     buffer[0] = '\0';
     return 0;
   }
-  for (DWORD i = length; i-- > 0;) {
+  buffer[bytes] = '\0';
+  for (DWORD i = static_cast<DWORD>(bytes); i-- > 0;) {
     if (buffer[i] == '\\' || buffer[i] == '/') {
       buffer[i + 1] = '\0';
       return i;
@@ -101,11 +108,15 @@ WORD CountChar(const char *text, char byte) {
   return count;
 }
 
-HANDLE OpenRunningInstanceMutex() {
-  return OpenMutexA(MUTEX_ALL_ACCESS_RIGHTS, FALSE, INSTANCE_MUTEX_NAME);
+// One call both makes the mutex and tells whether it was there: two
+// choosers started together cannot both find it missing. Access refused
+// means it exists too (made by a chooser of another user).
+HANDLE TakeInstanceMutex(int *alreadyRunning) {
+  HANDLE mutex = CreateMutexA(nullptr, TRUE, INSTANCE_MUTEX_NAME);
+  const DWORD error = GetLastError();
+  *alreadyRunning = error == ERROR_ALREADY_EXISTS || (!mutex && error == ERROR_ACCESS_DENIED) ? 1 : 0;
+  return mutex;
 }
-
-HANDLE CreateInstanceMutex() { return CreateMutexA(nullptr, TRUE, INSTANCE_MUTEX_NAME); }
 
 // The atom outlives the process and is never deleted, so the warning is
 // shown at most once per logon across all runs.
@@ -115,7 +126,9 @@ void ShowCodePageWarningOnce(HWND main) {
   MessageBoxA(main, CODE_PAGE_WARNING_TEXT, GetMessageText(MSG_CAPTION), MB_ICONINFORMATION);
 }
 
+// Without its folder the chooser would hand the tool relative paths.
 int IsStartFolderAccepted(const char *moduleDir) {
+  if (moduleDir[0] == '\0') return 0;
   return IsCdromDrive(moduleDir[0]) || CountChar(moduleDir, '\\') < 3 ? 1 : 0;
 }
 

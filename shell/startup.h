@@ -51,8 +51,9 @@ LRESULT CALLBACK ChooserWndProc(HWND window, UINT message, WPARAM wParam, LPARAM
 
 // Directory of the running executable with its trailing separator, in a
 // buffer of at least 260 bytes; returns the separator's index. The buffer
-// is left empty (and 0 returned) when the module name cannot be read in
-// full or holds no separator.
+// is left empty (and 0 returned) when the name cannot be read whole: its
+// ANSI form does not fit in 259 bytes, the code page cannot spell it, or
+// it holds no separator.
 DWORD GetModuleDir(char *buffer);
 
 // 1 when X:\ of the drive letter is a CD-ROM drive.
@@ -62,14 +63,15 @@ int IsCdromDrive(char letter);
 WORD CountChar(const char *text, char byte);
 
 // The main page's start-up checks.
-// Another chooser holds the instance mutex: returns its handle, else null.
-HANDLE OpenRunningInstanceMutex();
-// Takes the instance mutex for this process.
-HANDLE CreateInstanceMutex();
+// Creates the instance mutex, initially owned, and sets *alreadyRunning to
+// 1 when another chooser had made it already (this process then holds a
+// handle without owning it), else 0. Returns the handle (null on failure).
+HANDLE TakeInstanceMutex(int *alreadyRunning);
 // Shows the code-page warning once per logon on a system that is not Big5.
 void ShowCodePageWarningOnce(HWND main);
 // 1 when the chooser may run from this module directory: a CD-ROM drive,
-// or fewer than three backslashes.
+// or fewer than three backslashes. An empty directory (a module name not
+// read whole) is refused.
 int IsStartFolderAccepted(const char *moduleDir);
 // Shows the unzip message.
 void ShowUnzipMessage(HWND main);

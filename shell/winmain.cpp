@@ -6,18 +6,24 @@
 namespace {
 
 typedef BOOL(WINAPI *SetDefaultDllDirectoriesProc)(DWORD);
+typedef BOOL(WINAPI *SetDllDirectoryProc)(LPCSTR);
 
 // DLLs are loaded from the system folder only, so that a DLL planted beside
-// SETUP.EXE in a download folder is never picked up. Older systems lack
-// the call and keep their default search. Inside SETUP.EXE a library named
-// without a path (the install-aide bindings take a caller's name) is thus
-// looked for in the system folder only: such callers pass a full path.
+// SETUP.EXE in a download folder is never picked up. Inside SETUP.EXE a
+// library named without a path (the install-aide bindings take a caller's
+// name) is thus looked for in the system folder only: such callers pass a
+// full path. Systems without that call at least take the working folder
+// out of the search (an empty DLL directory); the oldest lack both and keep
+// their default search.
 void RestrictDllSearchToSystem() {
   HMODULE kernel = GetModuleHandleA("kernel32.dll");
   if (!kernel) return;
   SetDefaultDllDirectoriesProc setDefault = reinterpret_cast<SetDefaultDllDirectoriesProc>(
       reinterpret_cast<void *>(GetProcAddress(kernel, "SetDefaultDllDirectories")));
-  if (setDefault) setDefault(LOAD_LIBRARY_SEARCH_SYSTEM32);
+  if (setDefault && setDefault(LOAD_LIBRARY_SEARCH_SYSTEM32)) return;
+  SetDllDirectoryProc setDirectory = reinterpret_cast<SetDllDirectoryProc>(
+      reinterpret_cast<void *>(GetProcAddress(kernel, "SetDllDirectoryA")));
+  if (setDirectory) setDirectory("");
 }
 
 }  // namespace

@@ -68,29 +68,12 @@ double MeanDifference(const std::vector<int> &a, const std::vector<int> &b) {
   return count ? sum / count : 255;
 }
 
-// The centre of hotspot `id` at scale unit u.
-template <int N>
-POINT CentreAt(const HotspotPlace (&spots)[N], WORD id, int u) {
-  const HotspotPlace *s =
-      std::find_if(spots, spots + N, [&](const HotspotPlace &p) { return p.id == id; });
-  return {(s->x + s->width / 2) * u, (s->y + s->height / 2) * u};
-}
-
 std::tuple<int, int, int, int> Edges(const RECT &r) { return {r.left, r.top, r.right, r.bottom}; }
 
+// Each row sets LogPixels for the chooser it starts; the value is put back.
 class PageScale : public testing::Test {
  protected:
-  void SetUp() override {
-    if (GlobalFindAtomA("KIVOCHOOSERPREVWARN") == 0) GlobalAddAtomA("KIVOCHOOSERPREVWARN");
-  }
-  void TearDown() override {
-    driver::Finish(program_);
-    driver::RestoreRegistryValue(saved_);
-  }
-
-  bool Click(HWND page, POINT at) { return driver::ClickAtClient(page, at.x, at.y); }
-
-  driver::Program program_ = {};
+  void TearDown() override { driver::RestoreRegistryValue(saved_); }
   driver::SavedRegistryValue saved_ =
       driver::SaveRegistryValue(HKEY_CURRENT_USER, kDesktopKey, "LogPixels");
 };
@@ -114,14 +97,8 @@ TEST_F(PageScale, PagesScaleAsAWhole) {
     ASSERT_TRUE(driver::SetRegistryValue(HKEY_CURRENT_USER, kDesktopKey, "LogPixels", REG_DWORD,
                                          &c.dpi, sizeof c.dpi));
     session::Rig rig("D:\\");
-    ASSERT_TRUE(rig.RegisterToolDefault());
-    program_ = rig.Start();
-    session::Pages pages = {};
-    ASSERT_TRUE(driver::WaitUntil([&] {
-      pages = session::FindPages(program_);
-      return pages.main && pages.suite && pages.system && pages.converter &&
-             session::VisiblePage(pages) == pages.main;
-    }));
+    ASSERT_EQ(session::Seen::kPage, rig.Open());
+    const session::Pages &pages = rig.pages();
     const struct {
       HWND page;
       const BoxPlace *boxes;
@@ -147,48 +124,33 @@ TEST_F(PageScale, PagesScaleAsAWhole) {
     }
 
     // Each page the mouse reaches, reached through Options and left
-    // through its OK at u times the hotspots' centres.
-    const struct {
-      HWND page;
-      WORD options;  // the main page's hotspot that opens it
-    } shown[] = {{pages.main, 0},
-                 {pages.suite, MAIN_HOT_SUITE_OPTIONS},
-                 {pages.converter, MAIN_HOT_CONVERTER_OPTIONS}};
+    // through its OK, clicked at u times the hotspots' centres.
+    const HWND shown[] = {pages.main, pages.suite, pages.converter};
     for (int k = 0; k < 3; ++k) {
       SCOPED_TRACE(testing::Message() << "picture " << k);
-      if (shown[k].options) {
-        ASSERT_TRUE(Click(pages.main, CentreAt(MAIN_HOTSPOTS, shown[k].options, u)));
-        ASSERT_TRUE(
-            driver::WaitUntil([&] { return session::VisiblePage(pages) == shown[k].page; }));
+      if (k > 0) {
+        ASSERT_TRUE(rig.Show(shown[k]));
       }
-      const std::vector<int> picture = Painted(shown[k].page, u);
+      const std::vector<int> picture = Painted(shown[k], u);
       if (c.dpi == 96) reference[k] = picture;
       EXPECT_LE(MeanDifference(reference[k], picture), kMaxMeanDifference);
-      if (shown[k].options) {
-        ASSERT_TRUE(Click(shown[k].page, CentreAt(OPTIONS_HOTSPOTS, OPTIONS_HOT_OK, u)));
-        ASSERT_TRUE(driver::WaitUntil([&] { return session::VisiblePage(pages) == pages.main; }));
+      if (k > 0) {
+        ASSERT_TRUE(rig.Back(shown[k]));
       }
     }
 
     // Product A's box, clicked at its scaled place, flips and flips back.
-    const BoxPlace &box = MAIN_BOXES[0];
-    const POINT middle = {(box.x + CHECKBOX_SIDE / 2) * u, (box.y + CHECKBOX_SIDE / 2) * u};
-    for (int expected : {0, 1}) {
-      ASSERT_TRUE(Click(pages.main, middle));
-      EXPECT_TRUE(driver::WaitUntil(
-          [&] { return driver::CheckStateOf(pages.main, box.id) == expected; }));
-    }
+    ASSERT_TRUE(rig.Toggle(pages.main, MAIN_BOX_SUITE));
+    ASSERT_TRUE(rig.Toggle(pages.main, MAIN_BOX_SUITE));
 
     // OK installs the default choice; Exit ends the chooser.
     const bool install = c.dpi == 192;
-    const WORD ending = install ? MAIN_HOT_OK : MAIN_HOT_EXIT;
-    ASSERT_TRUE(Click(pages.main, CentreAt(MAIN_HOTSPOTS, ending, u)));
-    EXPECT_TRUE(driver::WaitForExit(program_));
+    ASSERT_TRUE(rig.Click(pages.main, session::MainButton(install ? MAIN_HOT_OK : MAIN_HOT_EXIT)));
+    EXPECT_TRUE(rig.WaitForEnd());
     if (install) {
       ASSERT_TRUE(rig.WaitForToolDone());
       EXPECT_EQ(session::ToolExePath() + session::DefaultItems("D:\\"), rig.ToolCommandLine());
     }
-    driver::Finish(program_);
   }
 }
 

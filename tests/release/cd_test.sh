@@ -12,32 +12,19 @@
 # when the test ends, passed or not.
 set -euo pipefail
 source=$1 image=$2 setup64=$3 test_exe=$4
-
 prefix=$(realpath -m "${CHOOSER_WINEPREFIX:-$source/build/wineprefix}")
 # Makes the prefix, or adds E: to one made before the drive existed.
 flock "$source/scripts/wine-prefix" "$source/scripts/wine-prefix" "$prefix"
 drive=$(realpath -m "$prefix/../cdrom-e")
-mkdir -p "$drive"
-
-empty_drive() {
-  chmod -R u+w "$drive" 2>/dev/null || true
-  find "$drive" -mindepth 1 -delete
-}
+# The image's folders come out read-only, as on a disc.
+empty_drive() { chmod -R u+w "$drive" 2>/dev/null || true; rm -rf "$drive"; mkdir -p "$drive"; }
 trap empty_drive EXIT
 empty_drive
-
-deep=$drive/KIVO/DISC/ONE
-extract() {
-  xorriso -osirrox on -indev "$image" -extract / "$1" >/dev/null 2>&1 ||
-    { echo "cannot extract $image into $1" >&2; exit 1; }
-}
-extract "$drive"
-chmod u+w "$drive"   # the image's folders come out read-only, as on a disc
-mkdir -p "$deep"
-extract "$deep"
-for place in "$drive" "$deep"; do
-  chmod u+w "$place" "$place/SETUP.EXE"
+for place in "$drive" "$drive/KIVO/DISC/ONE"; do
+  mkdir -p "$place"
+  xorriso -osirrox on -indev "$image" -extract / "$place" >/dev/null 2>&1 ||
+    { echo "cannot extract $image into $place" >&2; exit 1; }
+  chmod -R u+w "$place"
   cp "$setup64" "$place/SETUP.EXE"
 done
-
 "$source/scripts/wine-run" "$test_exe" --gtest_color=no

@@ -1,139 +1,161 @@
-// The real SETUP.EXE started as a user would start it: from a CD-ROM, from
-// shallow and deep folders, twice at once, and on different code pages.
-// CTest runs this program on code page 1252 and on 950.
+// The real SETUP.EXE started as a user starts it: from a CD-ROM at any
+// depth, from shallow and deep folders, from folders whose name the code
+// page spells in more than 259 bytes or cannot spell, once per logon with
+// its warning, and several at once. CTest runs the Startup tests once per
+// code page (1252, 950, 936) and the Instances tests once.
 #include <gtest/gtest.h>
 
-#include <string>
-
-#include "tests/support/process_driver.h"
+#include "tests/support/chooser_session.h"
 
 namespace {
 
-const char kWarnedAtom[] = "KIVOCHOOSERPREVWARN";
-const char kWarningText[] =
+const char kUnzip[] = "Please unzip all files to C:\\KIVOHK2K directory and run C:\\KIVOHK2K\\SETUP.EXE.";
+const char kWarning[] =
     "This application is designed for tranditional chinese version of Windows.\n"
     "Garbage may be displayed in other Windows system.";
-const char kUnzipText[] =
-    "Please unzip all files to C:\\KIVOHK2K directory and run C:\\KIVOHK2K\\SETUP.EXE.";
 
-bool IsBig5() { return GetACP() == 950 && GetSystemMetrics(SM_DBCSENABLED); }
-std::string Caption() { return IsBig5() ? "Kivo2000" : "Kivo"; }
+std::string Caption() { return session::Localised("Kivo", "Kivo2000"); }
 
-// Ends a chooser whose main page is up, the way its Exit button does.
-void EndChooser(driver::Program &program, HWND page) {
-  SendMessageA(page, WM_DESTROY, 2, 0);
-  DWORD code = 1;
-  EXPECT_TRUE(driver::WaitForExit(program, &code));
-  EXPECT_EQ(0u, code);
+// n characters that Big5 and GBK both spell in two bytes and code page
+// 1252 cannot spell (UTF-8 here, as the tests give paths).
+std::string Hanzi(int n) {
+  std::string text;
+  for (int i = 0; i < n; ++i) text += "\xe4\xb8\xad";
+  return text;
 }
 
-class Startup : public testing::Test {
- protected:
-  // The warning has been shown in this logon already, unless a test says
-  // otherwise.
-  void SetUp() override {
-    if (!driver::AtomExists(kWarnedAtom)) GlobalAddAtomA(kWarnedAtom);
-    ASSERT_TRUE(driver::WaitForNoRunningChooser()) << "a chooser of an earlier test still runs";
-  }
-  void TearDown() override { driver::Finish(program_); }
-  driver::Program program_ = {};
-};
-
-TEST_F(Startup, AcceptedFolders) {
-  const char *folders[] = {"C:\\", "C:\\KIVOHK2K", "D:\\", "D:\\A\\B\\C", "D:\\A\\B\\C\\D\\E"};
-  for (const char *folder : folders) {
-    SCOPED_TRACE(folder);
-    program_ = driver::Start(driver::StageSetupExe(folder));
-    ASSERT_TRUE(program_.started);
-    HWND page = nullptr;
-    driver::MessageBoxSeen box;
-    ASSERT_EQ(driver::Appeared::kPage, driver::WaitForBoxOrPage(program_, &box, &page))
-        << box.caption << ": " << box.text;
-    RECT r;
-    GetWindowRect(page, &r);
-    EXPECT_EQ(370, r.right - r.left);
-    EXPECT_EQ(410, r.bottom - r.top);
-    EXPECT_EQ((GetSystemMetrics(SM_CXSCREEN) - 370) / 2, r.left);
-    EXPECT_EQ((GetSystemMetrics(SM_CYSCREEN) - 410) / 2, r.top);
-    EXPECT_NE(0, GetWindowLongA(page, GWL_EXSTYLE) & WS_EX_TOPMOST);
-    EXPECT_EQ(std::string(""), driver::TextOf(page));
-    EndChooser(program_, page);
-    driver::Finish(program_);
-  }
+// Ends a chooser whose main page is up with its Exit button.
+void Exit(session::Rig &rig) {
+  ASSERT_TRUE(rig.Click(rig.pages().main, session::MainButton(MAIN_HOT_EXIT)));
+  EXPECT_TRUE(rig.WaitForEnd());
 }
 
-TEST_F(Startup, DeepFolderOnAFixedDiskAsksToUnzip) {
-  for (const char *folder : {"C:\\A\\B", "C:\\KIVOHK2K\\SETUP\\DISK1"}) {
-    SCOPED_TRACE(folder);
-    program_ = driver::Start(driver::StageSetupExe(folder));
-    driver::MessageBoxSeen box;
-    ASSERT_TRUE(driver::WaitForMessageBox(program_, &box));
-    EXPECT_EQ(Caption(), box.caption);
-    EXPECT_EQ(kUnzipText, box.text);
-    EXPECT_TRUE(driver::WindowsOf(program_.info.dwProcessId, "KIVOCHOOSER", true).empty());
-    ASSERT_TRUE(driver::DismissMessageBox(box));
-    DWORD code = 1;
-    ASSERT_TRUE(driver::WaitForExit(program_, &code));
-    EXPECT_EQ(0u, code);
-    driver::Finish(program_);
-  }
-}
-
-TEST_F(Startup, SecondStartLeavesTheFirstAlone) {
-  program_ = driver::Start(driver::StageSetupExe("C:\\KIVOHK2K"));
-  HWND first = driver::WaitForVisiblePage(program_);
-  ASSERT_NE(nullptr, first);
-  RECT before;
-  GetWindowRect(first, &before);
-
-  driver::Program second = driver::Start(driver::StageSetupExe("C:\\SECOND"));
-  DWORD code = 1;
-  ASSERT_TRUE(driver::WaitForExit(second, &code));
-  EXPECT_EQ(0u, code);
-  driver::Finish(second);
-
-  EXPECT_TRUE(IsWindowVisible(first));
-  RECT after;
-  GetWindowRect(first, &after);
-  EXPECT_TRUE(EqualRect(&before, &after));
-  EXPECT_EQ(WAIT_TIMEOUT, WaitForSingleObject(program_.info.hProcess, 0));
-
-  // The first chooser still owns the instance: a third start ends as well.
-  driver::Program third = driver::Start(driver::StageSetupExe("C:\\SECOND"));
-  ASSERT_TRUE(driver::WaitForExit(third, &code));
-  driver::Finish(third);
-  EndChooser(program_, first);
-
-  // Once the first has ended, a new start stays.
-  program_ = driver::Start(driver::StageSetupExe("C:\\SECOND"));
-  HWND again = driver::WaitForVisiblePage(program_);
-  ASSERT_NE(nullptr, again);
-  EndChooser(program_, again);
-}
-
-TEST_F(Startup, CodePageWarningOncePerLogon) {
-  driver::ForgetAtom(kWarnedAtom);  // as after a new logon
-  const std::string exe = driver::StageSetupExe("C:\\KIVOHK2K");
-  for (int run = 1; run <= 2; ++run) {
-    SCOPED_TRACE(testing::Message() << "run " << run);
-    program_ = driver::Start(exe);
-    driver::MessageBoxSeen box;
-    HWND page = nullptr;
-    driver::Appeared seen = driver::WaitForBoxOrPage(program_, &box, &page);
-    if (!IsBig5() && run == 1) {
-      ASSERT_EQ(driver::Appeared::kMessageBox, seen);
-      EXPECT_EQ(Caption(), box.caption);
-      EXPECT_EQ(kWarningText, box.text);
-      ASSERT_TRUE(driver::DismissMessageBox(box));
-      page = driver::WaitForVisiblePage(program_);
-    } else {
-      ASSERT_EQ(driver::Appeared::kPage, seen) << box.caption << ": " << box.text;
+TEST(Startup, Folders) {
+  // On a double-byte code page "D:\" + 80 + "\x" + 42 characters and
+  // "\SETUP.EXE" is 259 bytes: the longest module name there is.
+  const bool spelled = GetACP() != 1252;
+  const struct {
+    const char *name;
+    std::string folder;
+    bool accepted;
+  } rows[] = {
+      {"drive root", "C:\\", true},
+      {"two separators", "C:\\KIVOHK2K", true},
+      {"three separators on a fixed disk", "C:\\A\\B", false},
+      {"four", "C:\\KIVOHK2K\\SETUP\\DISK1", false},
+      {"CD-ROM root", "D:\\", true},
+      {"CD-ROM at depth", "D:\\A\\B\\C\\D", true},
+      {"double-byte name", "D:\\" + Hanzi(2), spelled},
+      {"259 bytes", "D:\\" + Hanzi(80) + "\\x" + Hanzi(42), spelled},
+      {"261 bytes: cut in SETUP.EXE", "D:\\" + Hanzi(80) + "\\x" + Hanzi(43), false},
+      {"295 bytes: cut in the folder", "D:\\" + Hanzi(80) + "\\x" + Hanzi(60), false},
+  };
+  for (const auto &row : rows) {
+    SCOPED_TRACE(row.name);
+    session::Rig rig(row.folder);
+    const session::Seen seen = rig.Open();
+    if (row.accepted) {
+      ASSERT_EQ(session::Seen::kPage, seen);
+      RECT r;
+      GetWindowRect(rig.pages().main, &r);
+      EXPECT_EQ((GetSystemMetrics(SM_CXSCREEN) - 370) / 2, r.left);
+      EXPECT_EQ((GetSystemMetrics(SM_CYSCREEN) - 410) / 2, r.top);
+      EXPECT_NE(0, GetWindowLongA(rig.pages().main, GWL_EXSTYLE) & WS_EX_TOPMOST);
+      HRGN region = CreateRectRgn(0, 0, 0, 0);  // corners cut round, the face kept
+      ASSERT_EQ(COMPLEXREGION, GetWindowRgn(rig.pages().main, region));
+      for (POINT out : {POINT{0, 0}, POINT{2, 2}, POINT{369, 409}, POINT{370, 200}}) EXPECT_FALSE(PtInRegion(region, out.x, out.y));
+      for (POINT in : {POINT{12, 12}, POINT{0, 10}, POINT{10, 0}, POINT{359, 409}}) EXPECT_TRUE(PtInRegion(region, in.x, in.y));
+      DeleteObject(region);
+      Exit(rig);
+      continue;
     }
-    ASSERT_NE(nullptr, page);
-    EXPECT_EQ(!IsBig5(), driver::AtomExists(kWarnedAtom));
-    EndChooser(program_, page);
-    driver::Finish(program_);
+    ASSERT_EQ(session::Seen::kMessageBox, seen);
+    const session::MessageBoxSeen box = rig.Answer();
+    EXPECT_EQ(Caption(), box.caption);
+    EXPECT_EQ(kUnzip, box.text);
+    EXPECT_TRUE(rig.WaitForEnd());
   }
+}
+
+TEST(Startup, CodePageWarningOncePerLogon) {
+  session::Rig rig("C:\\KIVOHK2K");
+  for (ATOM atom; (atom = GlobalFindAtomA(session::kWarnedAtom)) != 0 && GlobalDeleteAtom(atom) == 0;) {
+  }
+  for (int run = 1; run <= 2; ++run) {
+    SCOPED_TRACE(run);
+    const bool warned = !session::IsBig5() && run == 1;
+    ASSERT_EQ(warned ? session::Seen::kMessageBox : session::Seen::kPage, rig.Open());
+    if (warned) {
+      const session::MessageBoxSeen box = rig.Answer();
+      EXPECT_EQ(Caption(), box.caption);
+      EXPECT_EQ(kWarning, box.text);
+      ASSERT_EQ(session::Seen::kPage, rig.Next());
+    }
+    EXPECT_EQ(!session::IsBig5(), GlobalFindAtomA(session::kWarnedAtom) != 0);
+    Exit(rig);
+  }
+}
+
+// A start while a chooser runs ends by itself and leaves the first as it
+// was; so does one while another user's chooser holds the mutex (this user
+// may not open it). Once they have gone, a start stays.
+TEST(Instances, ASecondStartEnds) {
+  session::Rig rig("C:\\KIVOHK2K");
+  ACL noAccess;
+  SECURITY_DESCRIPTOR descriptor;
+  InitializeAcl(&noAccess, sizeof noAccess, ACL_REVISION);
+  InitializeSecurityDescriptor(&descriptor, SECURITY_DESCRIPTOR_REVISION);
+  SetSecurityDescriptorDacl(&descriptor, TRUE, &noAccess, FALSE);
+  SECURITY_ATTRIBUTES otherUser = {sizeof otherUser, &descriptor, FALSE};
+  for (bool ownChooser : {true, false}) {
+    SCOPED_TRACE(ownChooser ? "a chooser runs" : "another user's chooser runs");
+    HANDLE held = ownChooser ? nullptr : CreateMutexA(&otherUser, FALSE, "KIVOCHOOSER");
+    ASSERT_TRUE(ownChooser ? rig.Open() == session::Seen::kPage : held != nullptr);
+    RECT before = {}, after = {};
+    GetWindowRect(rig.pages().main, &before);
+    driver::Program second = driver::Start(rig.setupExe());
+    DWORD code = 1;
+    EXPECT_TRUE(driver::WaitForExit(second, &code) && code == 0);
+    driver::Finish(second);
+    GetWindowRect(rig.pages().main, &after);
+    EXPECT_TRUE(EqualRect(&before, &after));
+    if (ownChooser) Exit(rig);
+    if (held) CloseHandle(held);
+  }
+  ASSERT_EQ(session::Seen::kPage, rig.Open());
+  Exit(rig);
+}
+
+// Six choosers started within a few milliseconds: one main page stays, the
+// other five end, and the install tool runs once.
+TEST(Instances, SixAtOnceShowOnePageAndRunTheToolOnce) {
+  session::Rig rig("C:\\KIVOHK2K");
+  struct Six {
+    driver::Program program[6];
+    ~Six() { for (driver::Program &chooser : program) driver::Finish(chooser); }
+  } six;
+  driver::Program(&choosers)[6] = six.program;
+  for (driver::Program &chooser : choosers) chooser = driver::Start(rig.setupExe());
+  std::vector<driver::Program *> left;
+  ASSERT_TRUE(driver::WaitUntil([&] {
+    left.clear();
+    for (driver::Program &chooser : choosers) {
+      if (WaitForSingleObject(chooser.info.hProcess, 0) == WAIT_TIMEOUT) left.push_back(&chooser);
+    }
+    return left.size() == 1 && driver::WaitForVisiblePage(*left[0], 0) != nullptr;
+  }));
+  driver::Program &kept = *left[0];
+  for (driver::Program &chooser : choosers) {
+    DWORD code = 0;
+    GetExitCodeProcess(chooser.info.hProcess, &code);
+    EXPECT_EQ(&chooser == &kept ? STILL_ACTIVE : 0, code);
+  }
+  const session::Pages pages = session::FindPages(kept);
+  EXPECT_EQ(1u, driver::WindowsOf(kept.info.dwProcessId, "KIVOCHOOSER", true).size());
+  ASSERT_TRUE(rig.Click(pages.main, session::MainButton(MAIN_HOT_OK)));
+  EXPECT_TRUE(driver::WaitForExit(kept));
+  ASSERT_TRUE(rig.WaitForToolDone());
+  EXPECT_EQ(1u, rig.ToolLines("command line: ").size());
 }
 
 }  // namespace

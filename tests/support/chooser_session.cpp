@@ -1,49 +1,321 @@
-// Chooser sessions for whole-program tests of the pages and the install.
+// Chooser sessions for whole-program tests.
 #include "tests/support/chooser_session.h"
 
 #include <algorithm>
+#include <fstream>
 #include <sstream>
+
+#include "shell/placement.h"
+
+namespace driver {
+
+namespace {
+
+// Paths are UTF-8 in the tests, so that a folder any code page cannot
+// spell can be made and started from on every code page.
+std::wstring Wide(const std::string &text) {
+  std::wstring wide(text.size(), L'\0');  // never more UTF-16 units than UTF-8 bytes
+  const int size = static_cast<int>(text.size());
+  wide.resize(MultiByteToWideChar(CP_UTF8, 0, text.data(), size, &wide[0], size));
+  return wide;
+}
+
+std::string Utf8(const wchar_t *wide) {
+  char text[1024] = "";
+  WideCharToMultiByte(CP_UTF8, 0, wide, -1, text, sizeof text, nullptr, nullptr);
+  return text;
+}
+
+// Mouse input at screen (x, y), rounded up so that the system's conversion
+// back to pixels lands on the pixel meant. Every event carries its place:
+// a motion that the X server reports late (the pointer is moved through X)
+// must not carry a press elsewhere.
+bool SendMouse(DWORD button, POINT at) {
+  INPUT input = {};
+  input.type = INPUT_MOUSE;
+  input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | button;
+  input.mi.dx = (at.x * 65536 + GetSystemMetrics(SM_CXSCREEN) - 1) / GetSystemMetrics(SM_CXSCREEN);
+  input.mi.dy = (at.y * 65536 + GetSystemMetrics(SM_CYSCREEN) - 1) / GetSystemMetrics(SM_CYSCREEN);
+  return SendInput(1, &input, sizeof input) == 1;
+}
+
+// The window's thread as GetGUIThreadInfo sees it.
+GUITHREADINFO ThreadOf(HWND window) {
+  GUITHREADINFO info = {};
+  info.cbSize = sizeof info;
+  GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info);
+  return info;
+}
+
+// Screen point of client (x, y), once `window` is the one under it and no
+// window of its thread holds the mouse: a box that has just sent its
+// BN_CLICKED may still hold it, and would take the next press.
+bool PointAt(HWND window, int x, int y, POINT *at) {
+  *at = {x, y};
+  return ClientToScreen(window, at) &&
+         WaitUntil([&] { return WindowFromPoint(*at) == window && !ThreadOf(window).hwndCapture; });
+}
+
+bool IsInMoveLoop(HWND window) { return (ThreadOf(window).flags & GUI_INMOVESIZE) != 0; }
+
+}  // namespace
+
+std::string WindowsPathOf(const std::string &unixPath) {
+  std::string path = "Z:" + unixPath;
+  std::replace(path.begin(), path.end(), '/', '\\');
+  return path;
+}
+
+Program Start(const std::string &exePath, const std::string &arguments) {
+  Program program = {};
+  std::wstring commandLine = L"\"" + Wide(exePath) + L"\"" + (arguments.empty() ? L"" : L" " + Wide(arguments));
+  const std::wstring exe = Wide(exePath), folder = exe.substr(0, exe.find_last_of(L'\\') + 1);
+  STARTUPINFOW startup = {};
+  startup.cb = sizeof startup;
+  program.started = CreateProcessW(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
+                                   folder.c_str(), &startup, &program.info) != 0;
+  return program;
+}
+
+bool WaitForExit(Program &program, DWORD *exitCode, DWORD deadlineMs) {
+  if (!program.started || WaitForSingleObject(program.info.hProcess, deadlineMs) != WAIT_OBJECT_0)
+    return false;
+  if (exitCode) GetExitCodeProcess(program.info.hProcess, exitCode);
+  return true;
+}
+
+void Finish(Program &program) {
+  if (!program.started) return;
+  if (WaitForSingleObject(program.info.hProcess, 0) != WAIT_OBJECT_0) {
+    TerminateProcess(program.info.hProcess, 99);
+    WaitForSingleObject(program.info.hProcess, kDeadlineMs);
+  }
+  CloseHandle(program.info.hThread);
+  CloseHandle(program.info.hProcess);
+  program.started = false;
+}
+
+std::vector<HWND> WindowsOf(DWORD processId, const char *className, bool visibleOnly) {
+  std::vector<HWND> found;
+  for (HWND window = nullptr; (window = FindWindowExA(nullptr, window, className, nullptr)) != nullptr;) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner == processId && (!visibleOnly || IsWindowVisible(window))) found.push_back(window);
+  }
+  return found;
+}
+
+HWND WaitForVisiblePage(Program &program, DWORD deadlineMs) {
+  HWND page = nullptr;
+  WaitUntil([&] {
+    std::vector<HWND> pages = WindowsOf(program.info.dwProcessId, "KIVOCHOOSER", true);
+    page = pages.empty() ? nullptr : pages.front();
+    return page || WaitForSingleObject(program.info.hProcess, 0) == WAIT_OBJECT_0;
+  }, deadlineMs);
+  return page;
+}
+
+bool ClickAtClient(HWND window, int x, int y) {
+  POINT at;
+  return PointAt(window, x, y, &at) && SendMouse(MOUSEEVENTF_LEFTDOWN, at) && SendMouse(MOUSEEVENTF_LEFTUP, at);
+}
+
+bool DragFromClient(HWND window, int x, int y, int dx, int dy) {
+  POINT at;
+  if (!PointAt(window, x, y, &at) || !SendMouse(MOUSEEVENTF_LEFTDOWN, at)) return false;
+  const bool entered = WaitUntil([&] { return IsInMoveLoop(window); });
+  const POINT to = {at.x + dx, at.y + dy};
+  return SendMouse(0, to) && SendMouse(MOUSEEVENTF_LEFTUP, to) && entered &&
+         WaitUntil([&] { return !IsInMoveLoop(window); });
+}
+
+int CheckStateOf(HWND parent, int id) {
+  HWND box = GetDlgItem(parent, id);
+  return box ? static_cast<int>(SendMessageA(box, BM_GETCHECK, 0, 0)) : -1;
+}
+
+RECT ChildRectOf(HWND parent, int id) {
+  RECT r = {};
+  if (HWND child = GetDlgItem(parent, id)) {
+    GetWindowRect(child, &r);
+    MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT *>(&r), 2);
+  }
+  return r;
+}
+
+SavedRegistryValue SaveRegistryValue(HKEY root, const std::string &subkey, const std::string &name) {
+  SavedRegistryValue saved = {root, subkey, name, false, false, 0, std::vector<BYTE>(65536)};
+  HKEY key;
+  saved.keyExisted = RegOpenKeyExA(root, subkey.c_str(), 0, KEY_READ, &key) == ERROR_SUCCESS;
+  DWORD size = static_cast<DWORD>(saved.data.size());
+  saved.valueExisted = saved.keyExisted && RegQueryValueExA(key, name.empty() ? nullptr : name.c_str(), nullptr,
+                                                            &saved.type, saved.data.data(), &size) == ERROR_SUCCESS;
+  saved.data.resize(saved.valueExisted ? size : 0);
+  if (saved.keyExisted) RegCloseKey(key);
+  return saved;
+}
+
+bool SetRegistryValue(HKEY root, const std::string &subkey, const std::string &name, DWORD type,
+                      const void *data, DWORD size) {
+  return RegSetKeyValueA(root, subkey.c_str(), name.empty() ? nullptr : name.c_str(), type, data, size) ==
+         ERROR_SUCCESS;
+}
+
+bool SetRegistryText(HKEY root, const std::string &subkey, const std::string &name,
+                     const std::string &text) {
+  return SetRegistryValue(root, subkey, name, REG_SZ, text.c_str(), static_cast<DWORD>(text.size() + 1));
+}
+
+void DeleteRegistryValue(HKEY root, const std::string &subkey, const std::string &name) {
+  RegDeleteKeyValueA(root, subkey.c_str(), name.empty() ? nullptr : name.c_str());
+}
+
+void RestoreRegistryValue(const SavedRegistryValue &saved) {
+  if (saved.valueExisted) {
+    SetRegistryValue(saved.root, saved.subkey, saved.name, saved.type, saved.data.data(),
+                     static_cast<DWORD>(saved.data.size()));
+    return;
+  }
+  DeleteRegistryValue(saved.root, saved.subkey, saved.name);
+  if (!saved.keyExisted) RegDeleteKeyA(saved.root, saved.subkey.c_str());  // fails unless empty
+}
+
+std::string ReadFileText(const std::string &path) {
+  std::ifstream in(Wide(path).c_str(), std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+bool MakeFolders(const std::string &path) {
+  for (size_t i = 3; i <= path.size(); ++i) {
+    if (i == path.size() || path[i] == '\\') CreateDirectoryW(Wide(path.substr(0, i)).c_str(), nullptr);
+  }
+  const DWORD attributes = GetFileAttributesW(Wide(path).c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+// Visits the entries of a folder (without "." and "..").
+template <typename Visit>
+bool ForEachEntry(const std::string &folder, Visit visit) {
+  WIN32_FIND_DATAW found;
+  HANDLE search = FindFirstFileW(Wide(folder + "\\*").c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return false;
+  bool ok = true;
+  do {
+    const std::string name = Utf8(found.cFileName);
+    if (name != "." && name != "..")
+      ok = visit(folder + "\\" + name, name, (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) && ok;
+  } while (FindNextFileW(search, &found));
+  FindClose(search);
+  return ok;
+}
+
+bool RemoveTree(const std::string &path) {
+  const std::wstring wide = Wide(path);
+  ForEachEntry(path, [](const std::string &child, const std::string &, bool) { return RemoveTree(child); });
+  SetFileAttributesW(wide.c_str(), FILE_ATTRIBUTE_NORMAL);
+  if (!RemoveDirectoryW(wide.c_str())) DeleteFileW(wide.c_str());
+  return GetFileAttributesW(wide.c_str()) == INVALID_FILE_ATTRIBUTES;
+}
+
+bool CopyFileTo(const std::string &from, const std::string &to) {
+  return CopyFileW(Wide(from).c_str(), Wide(to).c_str(), FALSE) != 0;
+}
+
+bool CopyTree(const std::string &source, const std::string &target) {
+  return MakeFolders(target) &&
+         ForEachEntry(source, [&](const std::string &from, const std::string &name, bool folder) {
+           const std::string to = target + "\\" + name;
+           return folder ? CopyTree(from, to) : CopyFileTo(from, to);
+         });
+}
+
+std::vector<DWORD> GrabClient(HWND window, int *width, int *height) {
+  RECT client;
+  POINT origin = {0, 0};
+  if (!GetClientRect(window, &client) || !ClientToScreen(window, &origin)) return {};
+  *width = client.right;
+  *height = client.bottom;
+  std::vector<DWORD> pixels(static_cast<size_t>(*width) * *height, kOffScreen);
+  const int left = std::max<LONG>(0, origin.x), top = std::max<LONG>(0, origin.y);
+  const int w = std::min<LONG>(GetSystemMetrics(SM_CXSCREEN), origin.x + *width) - left;
+  const int h = std::min<LONG>(GetSystemMetrics(SM_CYSCREEN), origin.y + *height) - top;
+  if (w <= 0 || h <= 0) return pixels;
+  BITMAPINFO info = {};
+  info.bmiHeader = {sizeof info.bmiHeader, w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  void *bits = nullptr;
+  HDC screen = GetDC(nullptr), memory = CreateCompatibleDC(screen);
+  HBITMAP grab = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ kept = SelectObject(memory, grab);
+  if (grab && BitBlt(memory, 0, 0, w, h, screen, left, top, SRCCOPY)) {
+    GdiFlush();
+    for (int y = 0; y < h; ++y) {
+      for (int x = 0; x < w; ++x) {
+        pixels[static_cast<size_t>(top - origin.y + y) * *width + (left - origin.x + x)] =
+            static_cast<const DWORD *>(bits)[static_cast<size_t>(y) * w + x] & 0xFFFFFF;
+      }
+    }
+  }
+  SelectObject(memory, kept);
+  if (grab) DeleteObject(grab);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  return pixels;
+}
+
+}  // namespace driver
 
 namespace session {
 
 namespace {
 
 const char kDesktopRoot[] = "C:\\chooser-tests\\desktop";
-const char *const kBundleFolders[] = {"KIVOTW2K", "KIVOOS", "ZHCONV"};
-
-bool IsDriveRoot(const std::string &folder) { return folder.size() == 3 && folder[1] == ':'; }
-
-std::string WithSeparator(const std::string &folder) {
-  return folder.empty() || folder.back() == '\\' ? folder : folder + "\\";
-}
-
-std::vector<std::string> Lines(const std::string &text) {
+const char kTextOpenKey[] = "Software\\Classes\\txtfile\\shell\\open\\command";
+const char kTextClassKey[] = "Software\\Classes\\.txt";  // a fresh prefix has none
+std::vector<std::string> LinesAfter(const std::string &text, const std::string &prefix) {
   std::vector<std::string> lines;
   std::istringstream in(text);
-  std::string line;
-  while (std::getline(in, line)) {
+  for (std::string line; std::getline(in, line);) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
-    lines.push_back(line);
+    if (!line.empty() && line.compare(0, prefix.size(), prefix) == 0) lines.push_back(line.substr(prefix.size()));
   }
   return lines;
+}
+
+// True once no chooser holds the instance mutex (one of an earlier test may
+// still be ending).
+bool NoChooserRuns() {
+  HANDLE held = OpenMutexA(SYNCHRONIZE, FALSE, "KIVOCHOOSER");
+  if (held) CloseHandle(held);
+  return held == nullptr;
 }
 
 }  // namespace
 
 std::string ToolExePath() { return driver::WindowsPathOf(CHOOSER_PDINSTALL_EXE); }
-std::string RecorderExePath() { return driver::WindowsPathOf(CHOOSER_OPEN_RECORDER_EXE); }
 std::string BundleDir() { return driver::WindowsPathOf(CHOOSER_BUNDLE_DIR); }
+
+bool IsBig5() { return GetACP() == 950 && GetSystemMetrics(SM_DBCSENABLED); }
+
+std::string Localised(const char *english, const char *big5Utf8) {
+  if (!IsBig5()) return english;
+  wchar_t wide[512];
+  char big5[1024];
+  const int length = MultiByteToWideChar(CP_UTF8, 0, big5Utf8, -1, wide, 512);
+  return WideCharToMultiByte(950, 0, wide, length, big5, sizeof big5, nullptr, nullptr) ? big5 : "";
+}
 
 Pages FindPages(const driver::Program &program) {
   Pages pages = {};
   for (HWND window : driver::WindowsOf(program.info.dwProcessId, "KIVOCHOOSER", false)) {
-    if (GetDlgItem(window, 11))
+    if (GetDlgItem(window, SUITE_BOX_PHRASES))
       pages.suite = window;
-    else if (GetDlgItem(window, 6))
+    else if (GetDlgItem(window, SYSTEM_BOX_GBK))
       pages.system = window;
-    else if (GetDlgItem(window, 3))
+    else if (GetDlgItem(window, MAIN_BOX_CONVERTER))
       pages.main = window;
-    else if (GetDlgItem(window, 1))
+    else if (GetDlgItem(window, CONVERTER_BOX_GB_TO_B5))
       pages.converter = window;
   }
   return pages;
@@ -56,100 +328,163 @@ HWND VisiblePage(const Pages &pages) {
   return nullptr;
 }
 
-Rig::Rig(const std::string &folder)
-    : folder_(WithSeparator(folder)),
+Rig::Rig(const std::string &folder, bool stage)
+    : folder_(folder.back() == '\\' ? folder : folder + "\\"), setupExe_(folder_ + "SETUP.EXE"),
       desktopRoot_(kDesktopRoot),
-      openRecord_(std::string(kDesktopRoot) + "\\opened.txt"),
-      savedTool_(driver::SaveRegistryValue(HKEY_LOCAL_MACHINE, kToolKey, "")),
-      savedTextOpen_(driver::SaveRegistryValue(HKEY_LOCAL_MACHINE, kTextOpenKey, "")),
-      savedTextClass_(driver::SaveRegistryValue(HKEY_LOCAL_MACHINE, kTextClassKey, "")) {
-  driver::RemoveTree(desktopRoot_);
-  driver::MakeFolders(desktopRoot_);
+      saved_{driver::SaveRegistryValue(HKEY_LOCAL_MACHINE, kToolKey, ""),
+             driver::SaveRegistryValue(HKEY_LOCAL_MACHINE, kTextOpenKey, ""),
+             driver::SaveRegistryValue(HKEY_LOCAL_MACHINE, kTextClassKey, "")} {
+  if (!GlobalFindAtomA(kWarnedAtom)) GlobalAddAtomA(kWarnedAtom);
   SetEnvironmentVariableA("HANDHELD_DESKTOP_ROOT", desktopRoot_.c_str());
-  SetEnvironmentVariableA("CHOOSER_OPEN_RECORD", openRecord_.c_str());
+  // The shell's openings of text files are noted, one line each.
   driver::SetRegistryText(HKEY_LOCAL_MACHINE, kTextClassKey, "", "txtfile");
   driver::SetRegistryText(HKEY_LOCAL_MACHINE, kTextOpenKey, "",
-                          "\"" + RecorderExePath() + "\" \"%1\"");
-
-  if (IsDriveRoot(folder_)) {
-    for (const char *name : kBundleFolders) driver::RemoveTree(folder_ + name);
-  } else {
-    driver::RemoveTree(folder_.substr(0, folder_.size() - 1));
+                          "C:\\windows\\system32\\cmd.exe /c echo \"%1\">>" + desktopRoot_ + "\\opened.txt");
+  RegisterTool(ToolExePath() + " %1");
+  // What the session makes and removes: on a drive's root the bundle's
+  // folders and SETUP.EXE, elsewhere the top folder of the path.
+  made_ = {desktopRoot_};
+  if (stage && folder_.size() == 3) {
+    for (const char *name : {"KIVOTW2K", "KIVOOS", "ZHCONV", "SETUP.EXE"}) made_.push_back(folder_ + name);
+  } else if (stage) {
+    made_.push_back(folder_.substr(0, folder_.find('\\', 3)));
   }
+  for (const std::string &path : made_) driver::RemoveTree(path);
+  driver::MakeFolders(desktopRoot_);
+  if (!stage) return;
   driver::CopyTree(BundleDir(), folder_.substr(0, folder_.size() - 1));
-  setupExe_ = driver::StageSetupExe(folder_);
+  // A chooser of an earlier test that is still ending may hold the file.
+  driver::WaitUntil([&] { return driver::CopyFileTo(driver::WindowsPathOf(CHOOSER_SETUP_EXE), setupExe_); });
 }
 
 Rig::~Rig() {
-  driver::RestoreRegistryValue(savedTool_);
-  driver::RestoreRegistryValue(savedTextOpen_);
-  driver::RestoreRegistryValue(savedTextClass_);
-  if (IsDriveRoot(folder_)) {
-    for (const char *name : kBundleFolders) driver::RemoveTree(folder_ + name);
-    DeleteFileA(setupExe_.c_str());
-  } else {
-    driver::RemoveTree(folder_.substr(0, folder_.size() - 1));
-  }
-  driver::RemoveTree(desktopRoot_);
-  SetEnvironmentVariableA("HANDHELD_DESKTOP_ROOT", nullptr);
-  SetEnvironmentVariableA("CHOOSER_OPEN_RECORD", nullptr);
+  driver::Finish(program_);
+  for (const driver::SavedRegistryValue &saved : saved_) driver::RestoreRegistryValue(saved);
+  for (const std::string &path : made_) driver::RemoveTree(path);
 }
 
 bool Rig::RegisterTool(const std::string &command) {
   return driver::SetRegistryText(HKEY_LOCAL_MACHINE, kToolKey, "", command);
 }
 
-bool Rig::RegisterToolDefault() { return RegisterTool(ToolExePath() + " %1"); }
-
 void Rig::UnregisterTool() { driver::DeleteRegistryValue(HKEY_LOCAL_MACHINE, kToolKey, ""); }
 
 driver::Program Rig::Start() {
-  if (!driver::WaitForNoRunningChooser()) return driver::Program{};  // started stays false
+  if (!driver::WaitUntil(NoChooserRuns)) return driver::Program{};
   return driver::Start(setupExe_);
+}
+
+HotspotPlace MainButton(WORD id) {
+  for (const HotspotPlace &button : MAIN_HOTSPOTS) {
+    if (button.id == id) return button;
+  }
+  return HotspotPlace{};
+}
+
+Seen Rig::Open() {
+  driver::Finish(program_);
+  program_ = Start();
+  return Next();
+}
+
+Seen Rig::Next() {
+  Seen seen = Seen::kNothing;
+  driver::WaitUntil([&] {
+    pages_ = FindPages(program_);
+    if (!driver::WindowsOf(program_.info.dwProcessId, "#32770", true).empty()) seen = Seen::kMessageBox;
+    else if (pages_.suite && pages_.system && pages_.converter && pages_.main && IsWindowVisible(pages_.main))
+      seen = Seen::kPage;
+    else if (!Running()) seen = Seen::kEnded;
+    return seen != Seen::kNothing;
+  });
+  return seen;
+}
+
+MessageBoxSeen Rig::Answer() {
+  std::vector<HWND> boxes;
+  driver::WaitUntil([&] {
+    boxes = driver::WindowsOf(program_.info.dwProcessId, "#32770", true);
+    return !boxes.empty() || !Running();
+  });
+  if (boxes.empty()) return MessageBoxSeen{};
+  char caption[256] = "", text[1024] = "";
+  GetWindowTextA(boxes[0], caption, sizeof caption);
+  GetDlgItemTextA(boxes[0], 0xFFFF, text, sizeof text);
+  const MessageBoxSeen box = {boxes[0], GetWindow(boxes[0], GW_OWNER), caption, text};
+  PostMessageA(box.window, WM_COMMAND, IDOK, 0);
+  driver::WaitUntil([&] { return !IsWindow(box.window); });
+  return box;
+}
+
+bool Rig::Click(HWND page, const HotspotPlace &button) {
+  RECT client = {};
+  GetClientRect(page, &client);
+  const int u = std::max<int>(1, client.right / PAGE_WIDTH);  // the page's scale unit
+  return driver::ClickAtClient(page, (button.x + button.width / 2) * u, (button.y + button.height / 2) * u);
+}
+
+bool Rig::Toggle(HWND page, int id) {
+  const int flipped = 1 - driver::CheckStateOf(page, id);
+  HWND box = GetDlgItem(page, id);
+  RECT r = {};
+  GetClientRect(box, &r);
+  return driver::ClickAtClient(box, r.right / 2, r.bottom / 2) &&
+         driver::WaitUntil([&] { return driver::CheckStateOf(page, id) == flipped; });
+}
+
+bool Rig::Show(HWND page) {
+  if (page == pages_.system) {
+    ShowWindow(pages_.main, SW_HIDE);
+    ShowWindow(page, SW_SHOW);
+  } else if (!Click(pages_.main, MainButton(page == pages_.suite ? MAIN_HOT_SUITE_OPTIONS
+                                                                  : MAIN_HOT_CONVERTER_OPTIONS))) {
+    return false;
+  }
+  return WaitShown(page);
+}
+
+bool Rig::Back(HWND page) { return Click(page, OPTIONS_HOTSPOTS[0]) && WaitShown(pages_.main); }
+
+void Rig::Command(HWND page, int id) { SendMessageA(page, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); }
+
+std::vector<int> Rig::States(HWND page, const std::vector<int> &ids) const {
+  std::vector<int> states;
+  for (int id : ids) states.push_back(driver::CheckStateOf(page, id));
+  return states;
+}
+
+bool Rig::WaitShown(HWND page) const {
+  return driver::WaitUntil([&] { return VisiblePage(pages_) == page; });
+}
+
+bool Rig::WaitForEnd() {
+  DWORD code = 1;
+  return driver::WaitForExit(program_, &code) && code == 0;
+}
+
+bool Rig::Running() const {
+  return program_.started && WaitForSingleObject(program_.info.hProcess, 0) == WAIT_TIMEOUT;
 }
 
 std::string Rig::ToolLog() const { return driver::ReadFileText(desktopRoot_ + "\\install-tool.log"); }
 
-bool Rig::WaitForToolDone(DWORD deadlineMs) const {
-  return driver::WaitUntil([&] { return !ToolLines("done: ").empty(); }, deadlineMs);
-}
+std::vector<std::string> Rig::ToolLines(const std::string &prefix) const { return LinesAfter(ToolLog(), prefix); }
 
 std::string Rig::ToolCommandLine() const {
   std::vector<std::string> lines = ToolLines("command line: ");
   return lines.empty() ? "" : lines.front();
 }
 
-std::vector<std::string> Rig::ToolLines(const std::string &prefix) const {
-  std::vector<std::string> found;
-  for (const std::string &line : Lines(ToolLog())) {
-    if (line.compare(0, prefix.size(), prefix) == 0) found.push_back(line.substr(prefix.size()));
-  }
-  return found;
+bool Rig::WaitForToolDone() const {
+  return driver::WaitUntil([&] { return !ToolLines("done: ").empty(); });
 }
 
-std::vector<std::string> Rig::QueuedFiles() const {
-  std::vector<std::string> names;
-  WIN32_FIND_DATAA found;
-  HANDLE search = FindFirstFileA((desktopRoot_ + "\\Handheld User\\Install\\*").c_str(), &found);
-  if (search == INVALID_HANDLE_VALUE) return names;
-  do {
-    if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.push_back(found.cFileName);
-  } while (FindNextFileA(search, &found));
-  FindClose(search);
-  std::sort(names.begin(), names.end());
-  return names;
+std::vector<std::string> Rig::Openings() const {
+  return LinesAfter(driver::ReadFileText(desktopRoot_ + "\\opened.txt"), "");
 }
 
 bool Rig::WaitForOpening() const {
   return driver::WaitUntil([&] { return !Openings().empty(); });
-}
-
-std::vector<std::string> Rig::Openings() const {
-  std::vector<std::string> lines;
-  for (const std::string &line : Lines(driver::ReadFileText(openRecord_))) {
-    if (!line.empty()) lines.push_back(line);
-  }
-  return lines;
 }
 
 std::string Items(const std::string &dir, const std::vector<std::string> &names) {
@@ -159,9 +494,9 @@ std::string Items(const std::string &dir, const std::vector<std::string> &names)
 }
 
 std::string DefaultItems(const std::string &dir) {
-  return Items(dir + "KIVOTW2K\\", {"KIVOIME.PRC", "CODEB5.PDB", "ZHUYIN.PDB", "STROKE.PDB",
-                                     "EXTRA.PDB", "ASSOC.PDB", "KVDICT\\KVDICT.PRC",
-                                     "KVDICT\\WORDS.PDB", "KVDICT\\MEANS.PDB", "PHRASES.PDB"}) +
+  return Items(dir + "KIVOTW2K\\", {"KIVOIME.PRC", "CODEB5.PDB", "ZHUYIN.PDB", "STROKE.PDB", "EXTRA.PDB",
+                                     "ASSOC.PDB", "KVDICT\\KVDICT.PRC", "KVDICT\\WORDS.PDB",
+                                     "KVDICT\\MEANS.PDB", "PHRASES.PDB"}) +
          Items(dir + "ZHCONV\\", {"ZHCONV.PRC", "B5TOGB.PDB", "GBTOB5.PDB"});
 }
 

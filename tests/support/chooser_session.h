@@ -1,10 +1,12 @@
-// A chooser run set up as on a user's machine: the bundle and SETUP.EXE on
-// a folder (D:\, the CD-ROM drive, unless a test says otherwise), the
-// stand-in desktop's install tool registered for handheld databases, a
-// recorder registered for text files, and a private desktop folder where
-// the tool's log and install folders go. Everything is put back when the
-// session ends. Also: finding the four pages of a running chooser and
-// reading what the tool received.
+// Drives the real SETUP.EXE from a test as a user would. A session (Rig)
+// stages SETUP.EXE and the sample bundle in a folder, registers the
+// stand-in install tool for handheld databases and a note of each opening
+// for text files, starts the chooser, waits for its pages or message
+// boxes, clicks its painted buttons and its boxes, reads the boxes, and
+// reads what the tool received and what the shell opened. Every wait ends on the event it
+// needs (a window shown or under the pointer, a box flipped, a log line
+// written, a process ended); its deadline is reached only by a failing
+// test. What a session changes is put back when it ends.
 #pragma once
 
 #include <windows.h>
@@ -12,78 +14,176 @@
 #include <string>
 #include <vector>
 
-#include "tests/support/process_driver.h"
+#include "pages/page_layout.h"
+
+namespace driver {
+
+const DWORD kDeadlineMs = 15000;
+
+// Waits until `done` returns true or the deadline passes; true when it did.
+template <typename Condition>
+bool WaitUntil(Condition done, DWORD deadlineMs = kDeadlineMs) {
+  for (const DWORD start = GetTickCount();; Sleep(10)) {
+    if (done()) return true;
+    if (GetTickCount() - start >= deadlineMs) return false;
+  }
+}
+
+// A started program. Finish ends it if it still runs and closes it.
+struct Program { PROCESS_INFORMATION info; bool started; };
+std::string WindowsPathOf(const std::string &unixPath);
+// Starts a program with its own folder as working folder; path and
+// arguments in UTF-8.
+Program Start(const std::string &exePath, const std::string &arguments = "");
+bool WaitForExit(Program &program, DWORD *exitCode = nullptr, DWORD deadlineMs = kDeadlineMs);
+void Finish(Program &program);
+
+// Top-level windows of a process with a class, visible or all.
+std::vector<HWND> WindowsOf(DWORD processId, const char *className, bool visibleOnly);
+HWND WaitForVisiblePage(Program &program, DWORD deadlineMs = kDeadlineMs);
+
+// Real mouse input (SendInput, each event at its screen place). A click at
+// client (x, y) of a window first waits until that window is the one under
+// the point (a page just shown, a box enabled) and its thread holds no
+// mouse capture (a box that has just clicked may still hold it), then
+// presses and releases.
+bool ClickAtClient(HWND window, int x, int y);
+// Presses at client (x, y), waits for the system's move loop, moves the
+// pointer by (dx, dy), releases, and returns once the loop has ended.
+bool DragFromClient(HWND window, int x, int y, int dx, int dy);
+// A box of another process: BM_GETCHECK (-1 when there is no such box),
+// and its rectangle in its parent's client coordinates.
+int CheckStateOf(HWND parent, int id);
+RECT ChildRectOf(HWND parent, int id);
+// The window's client area as on the screen, row by row, each pixel
+// 0x00RRGGBB; pixels off the screen read kOffScreen (a grab reaching past
+// the screen's edge would return nothing). Sets the area's size; empty
+// when the window's place cannot be read.
+const DWORD kOffScreen = 0xFF000000;
+std::vector<DWORD> GrabClient(HWND window, int *width, int *height);
+
+// A registry value as it was, to be put back after a test changes it.
+struct SavedRegistryValue {
+  HKEY root;
+  std::string subkey, name;  // empty name: the key's default value
+  bool keyExisted, valueExisted;
+  DWORD type;
+  std::vector<BYTE> data;
+};
+SavedRegistryValue SaveRegistryValue(HKEY root, const std::string &subkey, const std::string &name);
+bool SetRegistryValue(HKEY root, const std::string &subkey, const std::string &name, DWORD type,
+                      const void *data, DWORD size);
+bool SetRegistryText(HKEY root, const std::string &subkey, const std::string &name,
+                     const std::string &text);
+void DeleteRegistryValue(HKEY root, const std::string &subkey, const std::string &name);
+// Rewrites the value as saved, or removes it (and the key, when the test
+// made it and left it empty).
+void RestoreRegistryValue(const SavedRegistryValue &saved);
+
+// Files and folders; paths in UTF-8 (ASCII paths are the same in ANSI).
+std::string ReadFileText(const std::string &path);  // "" when unreadable
+bool MakeFolders(const std::string &path);
+bool RemoveTree(const std::string &path);  // a folder tree, or one file
+bool CopyFileTo(const std::string &from, const std::string &to);
+bool CopyTree(const std::string &source, const std::string &target);
+
+}  // namespace driver
 
 namespace session {
 
 const char kToolKey[] = "Software\\CLASSES\\pdbfile\\Shell\\open\\command";
-const char kTextOpenKey[] = "Software\\Classes\\txtfile\\shell\\open\\command";
-// A fresh Wine prefix has no .txt class: the shell then opens nothing.
-const char kTextClassKey[] = "Software\\Classes\\.txt";
+const char kWarnedAtom[] = "KIVOCHOOSERPREVWARN";
 
-// The stand-in install tool, the open recorder and the sample bundle
-// (Windows paths).
+// The stand-in install tool and the sample bundle.
 std::string ToolExePath();
-std::string RecorderExePath();
 std::string BundleDir();
 
-// The chooser's four pages, told apart by their boxes.
-struct Pages {
-  HWND main, suite, system, converter;
-};
-Pages FindPages(const driver::Program &program);
+// A text as this system's chooser shows it: the Big5 form (given here in
+// UTF-8) on a Traditional-Chinese system, the English one elsewhere.
+bool IsBig5();
+std::string Localised(const char *english, const char *big5Utf8);
 
-// The page of the four that is visible, or null.
-HWND VisiblePage(const Pages &pages);
+// The chooser's four pages, told apart by their boxes.
+struct Pages { HWND main, suite, system, converter; };
+Pages FindPages(const driver::Program &program);
+HWND VisiblePage(const Pages &pages);  // the one on screen, or null
+
+// What came first after a start or a click.
+enum class Seen { kNothing, kPage, kMessageBox, kEnded };
+
+struct MessageBoxSeen { HWND window, owner; std::string caption, text; };
+
+// A painted button of the main page, by its hotspot id; the option pages
+// have one, OPTIONS_HOTSPOTS[0].
+HotspotPlace MainButton(WORD id);
 
 class Rig {
  public:
-  // `folder` receives SETUP.EXE and the bundle; it is emptied first unless
-  // it is a drive's root, where only the bundle's folders are replaced.
-  explicit Rig(const std::string &folder = "D:\\");
+  // `folder` (a drive's root, or a folder of the test's own whose top
+  // folder is emptied first and removed at the end) receives SETUP.EXE and
+  // the bundle, unless `stage` is false (they are there already); the tool
+  // is registered as "<tool> %1". The warning atom is set, as after the
+  // first run of a logon.
+  explicit Rig(const std::string &folder = "D:\\", bool stage = true);
   ~Rig();
   Rig(const Rig &) = delete;
-  Rig &operator=(const Rig &) = delete;
 
-  // The tool's registered command: default "<tool> %1".
   bool RegisterTool(const std::string &command);
-  bool RegisterToolDefault();
-  // Removes the registration (the key's default value).
   void UnregisterTool();
-
+  // Starts SETUP.EXE once no earlier chooser runs; the caller owns it.
   driver::Program Start();
 
-  // What the tool wrote to its log ("" until it ran), and waits for its
-  // "done:" line.
+  // Starts the session's chooser, and waits for what comes next: its main
+  // page shown with all four pages made (kPage), a message box
+  // (kMessageBox) or its end.
+  Seen Open();
+  Seen Next();
+  // Waits for the chooser's next message box, reads it and presses OK;
+  // an empty window when none came.
+  MessageBoxSeen Answer();
+  // Clicks a painted button of a page (at the page's scale), or toggles a box by a click in its
+  // middle and waits until it has flipped; Command sends the BN_CLICKED of
+  // a box no mouse reaches and returns once the page has handled it.
+  bool Click(HWND page, const HotspotPlace &button);
+  bool Toggle(HWND page, int id);
+  // Shows an option page as a user does: its Options button on the main
+  // page, or for the system page (which has none in this bundle) as that
+  // button would. Back presses the option page's OK. Both wait until the
+  // page is on screen.
+  bool Show(HWND page);
+  bool Back(HWND page);
+  void Command(HWND page, int id);
+  std::vector<int> States(HWND page, const std::vector<int> &ids) const;
+  bool WaitShown(HWND page) const;
+  // Waits for the chooser to end; true when it did with exit code 0.
+  bool WaitForEnd();
+  bool Running() const;
+
+  // What the tool logged ("" until it ran); lines after a prefix; waits
+  // for its last line. The text files the shell opened, each in quotation
+  // marks.
   std::string ToolLog() const;
-  bool WaitForToolDone(DWORD deadlineMs = driver::kDeadlineMs) const;
-  // The command line the tool received, from its log.
-  std::string ToolCommandLine() const;
-  // Lines of the log that start with `prefix`, without it.
   std::vector<std::string> ToolLines(const std::string &prefix) const;
-  // Files now in the handheld user's install folder, sorted.
-  std::vector<std::string> QueuedFiles() const;
-
-  // Waits until the recorder has noted an opening: the registration
-  // text's viewer runs on its own, after the chooser has gone on.
-  bool WaitForOpening() const;
-  // Command lines the open recorder saw, one per opening.
+  std::string ToolCommandLine() const;
+  bool WaitForToolDone() const;
   std::vector<std::string> Openings() const;
+  bool WaitForOpening() const;
 
+  const Pages &pages() const { return pages_; }
   const std::string &folder() const { return folder_; }
   const std::string &setupExe() const { return setupExe_; }
-  const std::string &desktopRoot() const { return desktopRoot_; }
 
  private:
-  std::string folder_, setupExe_, desktopRoot_, openRecord_;
-  driver::SavedRegistryValue savedTool_, savedTextOpen_, savedTextClass_;
+  std::string folder_, setupExe_, desktopRoot_;
+  std::vector<std::string> made_;
+  driver::SavedRegistryValue saved_[3];
+  driver::Program program_ = {};
+  Pages pages_ = {};
 };
 
-// " " + dir + name for each name: items of an install command.
+// " " + dir + name for each name: items of an install command. The 13
+// that the pages' initial states send with SETUP.EXE in `dir`.
 std::string Items(const std::string &dir, const std::vector<std::string> &names);
-
-// The 13 items that the pages' initial states send to the install tool
-// with SETUP.EXE in `dir` (ending in a backslash).
 std::string DefaultItems(const std::string &dir);
 
 }  // namespace session
