@@ -3,39 +3,29 @@
 // and reads back what is left.
 #include "toolkit/keyboard_layout.h"
 
-#include <gtest/gtest.h>
+#include "tests/toolkit/toolkit_test.h"
 
-#include <map>
-#include <vector>
-
-namespace {
-
-const std::string kLayouts = "System\\CurrentControlSet\\Control\\Keyboard Layouts\\", kPreload = "Keyboard Layout\\Preload";
+static const std::string kLayouts = "System\\CurrentControlSet\\Control\\Keyboard Layouts\\", kPreload = "Keyboard Layout\\Preload\\";
 
 typedef std::map<int, std::pair<DWORD, std::string>> Preload;  // entry number: type and bytes as stored
-std::pair<DWORD, std::string> Sz(const std::string &text) { return {REG_SZ, text + '\0'}; }
+static std::pair<DWORD, std::string> Sz(const std::string &text) { return {REG_SZ, text + '\0'}; }
 
-bool KeyExists(HKEY root, const std::string &path) {
-  HKEY key;
-  return RegOpenKeyExA(root, path.c_str(), 0, KEY_READ, &key) == ERROR_SUCCESS && RegCloseKey(key) == ERROR_SUCCESS;
+static bool LayoutExists(const std::string &layout) {  // (the layout keys made here have a default value)
+  return !RegGetValueA(HKEY_LOCAL_MACHINE, (kLayouts + layout).c_str(), nullptr, RRF_RT_ANY, nullptr, nullptr, nullptr);
 }
 
-Preload ReadPreload() {
+static Preload ReadPreload() {
   Preload entries;
   for (int n = 1; n <= 9; ++n) {
     char data[1024];
-    DWORD type = REG_NONE, size = sizeof data;
-    HKEY key;
-    if (RegOpenKeyA(HKEY_CURRENT_USER, (kPreload + "\\" + std::to_string(n)).c_str(), &key) != ERROR_SUCCESS) continue;
-    if (RegQueryValueExA(key, nullptr, nullptr, &type, reinterpret_cast<BYTE *>(data), &size) == ERROR_SUCCESS)
+    DWORD type, size = sizeof data;
+    if (!RegGetValueA(HKEY_CURRENT_USER, (kPreload + std::to_string(n)).c_str(), nullptr, RRF_RT_ANY | RRF_NOEXPAND, &type, data, &size))
       entries[n] = {type, std::string(data, size)};
-    RegCloseKey(key);
   }
   return entries;
 }
 
 TEST(KeyboardLayout, RemovesTheLayoutKeyAndItsFirstStringEntry) {
-  const bool hadLayouts = KeyExists(HKEY_LOCAL_MACHINE, kLayouts);
   const Preload list = {{1, Sz("00000404")}, {2, Sz("E0F1AB12")}, {3, Sz("E0F1AB12")}, {4, Sz("00000409")}};
   const std::pair<DWORD, std::string> binary = {REG_BINARY, "0000040"}, big = Sz(std::string(300, 'A'));
   const struct { const char *name; std::vector<std::string> layouts; Preload before; const char *id; Preload after; } cases[] = {
@@ -43,31 +33,22 @@ TEST(KeyboardLayout, RemovesTheLayoutKeyAndItsFirstStringEntry) {
       {"letter case", {}, {{1, Sz("00000404")}, {2, Sz("e0f1ab12")}}, "E0f1AB12", {{1, Sz("00000404")}}},
       {"a gap ends the list", {"E0F1AB12"}, {{1, list.at(1)}, {3, list.at(3)}}, "E0F1AB12", {{1, list.at(1)}, {3, list.at(3)}}},
       {"so does a value too long to read", {}, {{1, big}, {2, list.at(2)}}, "E0F1AB12", {{1, big}, {2, list.at(2)}}},
-      {"a binary entry is no layout", {}, {{1, Sz("E0010404")}, {2, binary}, {3, list.at(1)}}, "00000404",
-       {{1, Sz("E0010404")}, {2, binary}}},
+      {"a binary entry is no layout", {}, {{1, Sz("E0010404")}, {2, binary}, {3, list.at(1)}}, "00000404", {{1, Sz("E0010404")}, {2, binary}}},
       {"a string stored without its zero", {}, {{1, {REG_SZ, "00000404"}}}, "00000404", {}},
       {"empty identifier", {"E0F1AB12"}, {{1, Sz("")}}, "", {{1, Sz("")}}},
-      {"a backslash reaches no nested key", {"E0F1AB12\\SUB"}, {{1, Sz("E0F1AB12\\SUB")}}, "e0f1ab12\\sub",
-       {{1, Sz("E0F1AB12\\SUB")}}},
+      {"a backslash reaches no nested key", {"E0F1AB12\\SUB"}, {{1, Sz("E0F1AB12\\SUB")}}, "e0f1ab12\\sub", {{1, Sz("E0F1AB12\\SUB")}}},
   };
   for (const auto &c : cases) {
     SCOPED_TRACE(c.name);
-    HKEY key;
-    for (const std::string &layout : c.layouts)
-      if (RegCreateKeyA(HKEY_LOCAL_MACHINE, (kLayouts + layout).c_str(), &key) == ERROR_SUCCESS) RegCloseKey(key);
-    for (const auto &entry : c.before) {
-      RegCreateKeyA(HKEY_CURRENT_USER, (kPreload + "\\" + std::to_string(entry.first)).c_str(), &key);
-      RegSetValueExA(key, nullptr, 0, entry.second.first, reinterpret_cast<const BYTE *>(entry.second.second.data()),
-                     static_cast<DWORD>(entry.second.second.size()));
-      RegCloseKey(key);
-    }
+    for (const std::string &layout : c.layouts) RegSetKeyValueA(HKEY_LOCAL_MACHINE, (kLayouts + layout).c_str(), nullptr, REG_SZ, "", 1);
+    for (const auto &e : c.before)
+      RegSetKeyValueA(HKEY_CURRENT_USER, (kPreload + std::to_string(e.first)).c_str(), nullptr, e.second.first, e.second.second.data(),
+                      static_cast<DWORD>(e.second.second.size()));
     RemoveKeyboardLayout(c.id);
     EXPECT_TRUE(ReadPreload() == c.after);
-    for (const std::string &layout : c.layouts) EXPECT_EQ(layout == c.id, !KeyExists(HKEY_LOCAL_MACHINE, kLayouts + layout));
-    for (int n = 1; n <= 9; ++n) RegDeleteKeyA(HKEY_CURRENT_USER, (kPreload + "\\" + std::to_string(n)).c_str());
+    for (const std::string &layout : c.layouts) EXPECT_EQ(layout == c.id, !LayoutExists(layout)) << layout;
+    for (int n = 1; n <= 9; ++n) RegDeleteKeyA(HKEY_CURRENT_USER, (kPreload + std::to_string(n)).c_str());
     for (const std::string &layout : c.layouts) RegDeleteTreeA(HKEY_LOCAL_MACHINE, (kLayouts + layout.substr(0, 8)).c_str());
   }
-  if (!hadLayouts) RegDeleteKeyA(HKEY_LOCAL_MACHINE, kLayouts.c_str());
+  RegDeleteKeyA(HKEY_LOCAL_MACHINE, kLayouts.c_str());  // made here (a fresh prefix has none); one with layouts stays
 }
-
-}  // namespace

@@ -1,24 +1,14 @@
 // The shell's delete on the scratch drive and on a share of the prefix, with
 // the current folder on that drive: what is not a fully qualified file or
-// folder is refused and everything stays. Folder lookups against keys of
-// the test (HKEY_CURRENT_USER and HKEY_LOCAL_MACHINE mapped onto them for
-// this process), and shortcut removal in the prefix's own folders.
+// folder is refused and everything stays. Folder lookups and shortcut
+// removal in the prefix's own registry and folders.
 #include "toolkit/shell_folders.h"
 
-#include <gtest/gtest.h>
-
-#include <functional>
-#include <utility>
-#include <vector>
+#include <shlobj.h>
 
 #include "tests/toolkit/toolkit_test.h"
 
-namespace {
-
-using tt::Exists;
-using tt::WriteBytes;
-
-const std::string kTag = std::to_string(GetCurrentProcessId());
+static const std::string kTag = std::to_string(GetCurrentProcessId());
 
 TEST(ShellDelete, DeletesOnlyFullyQualifiedFilesAndFolders) {
   // The current folder is on the scratch drive: "\" or a relative path
@@ -31,16 +21,12 @@ TEST(ShellDelete, DeletesOnlyFullyQualifiedFilesAndFolders) {
     CreateDirectoryA(folder.c_str(), nullptr);
   const std::string fits = work + std::string(258 - work.size(), 'f');  // and two terminators: 260 bytes
   const std::string kept[] = {t + "\\keep.txt", work + "sub\\x.txt", share + "\\keep.txt", fits + "g"};
-  for (const std::string &file : kept) ASSERT_TRUE(WriteBytes(file, "kept")) << file;
+  for (const std::string &file : kept) ASSERT_TRUE(tt::WriteBytes(file, "kept")) << file;
   char before[MAX_PATH];
   GetCurrentDirectoryA(sizeof before, before);
   ASSERT_TRUE(SetCurrentDirectoryA(work.c_str()));
   const int no = SHELL_DELETE_REFUSED;
-  const struct {
-    std::string path;
-    int expected;
-    std::string made = "";  // made before, gone after; ends with '\' for a folder with content
-  } cases[] = {
+  const struct { std::string path; int expected; std::string made = ""; } cases[] = {  // made before, gone after ('\': a folder)
       {t, no},  {t + "\\", no},   {t + "\\work\\..", no}, {t + "\\work\\..\\", no}, {t + "/work/sub/../..", no},
       {"\\", no}, {"\\\\", no}, {share, no},  {share + "\\", no},  {share + "\\sub\\..", no},  {"\\\\" + host, no},
       {"sub", no},  {".\\sub", no},  {"..\\work", no},  {"sub\\x.txt", no},  {t + "sub", no},  {"\\work", no},
@@ -53,131 +39,68 @@ TEST(ShellDelete, DeletesOnlyFullyQualifiedFilesAndFolders) {
     SCOPED_TRACE(c.path);
     const bool folder = !c.made.empty() && c.made.back() == '\\';
     if (folder) CreateDirectoryA(c.made.c_str(), nullptr);
-    if (!c.made.empty()) WriteBytes(folder ? c.made + "inner.txt" : c.made, "x");
-    char passed[SHELL_PATH_SIZE];
-    lstrcpyA(passed, c.path.c_str());
-    EXPECT_EQ(c.expected, DeleteWithShell(passed, 1));
-    EXPECT_EQ(c.path, passed);
-    EXPECT_TRUE(c.made.empty() || !Exists(c.made));
+    if (!c.made.empty()) tt::WriteBytes(folder ? c.made + "inner.txt" : c.made, "x");
+    EXPECT_EQ(c.expected, DeleteWithShell(c.path.c_str(), 1));
+    EXPECT_TRUE(c.made.empty() || !tt::Exists(c.made));
     for (const std::string &file : kept) EXPECT_EQ("kept", tt::ReadBytes(file)) << file;
   }
   SetCurrentDirectoryA(before);
-  tt::RemoveTree(work);
 }
 
-// HKEY_CURRENT_USER and HKEY_LOCAL_MACHINE of this process mapped onto two
-// empty keys of the test while it lives.
-struct RegistryStandIn {
-  const std::string root = "Software\\ToolkitTests-" + kTag;
-  HKEY keys[2] = {};
-  RegistryStandIn() {
-    RegCreateKeyA(HKEY_CURRENT_USER, (root + "\\User").c_str(), &keys[0]);
-    RegCreateKeyA(HKEY_CURRENT_USER, (root + "\\Machine").c_str(), &keys[1]);
-    RegOverridePredefKey(HKEY_CURRENT_USER, keys[0]);
-    RegOverridePredefKey(HKEY_LOCAL_MACHINE, keys[1]);
-  }
-  ~RegistryStandIn() {
-    RegOverridePredefKey(HKEY_CURRENT_USER, nullptr);
-    RegOverridePredefKey(HKEY_LOCAL_MACHINE, nullptr);
-    RegCloseKey(keys[0]);
-    RegCloseKey(keys[1]);
-    RegDeleteTreeA(HKEY_CURRENT_USER, root.c_str());
-  }
-  static void Set(HKEY root, const char *key, const std::string &name, const std::string &data) {
-    HKEY handle;
-    RegCreateKeyA(root, key, &handle);
-    if (!name.empty())
-      RegSetValueExA(handle, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE *>(data.c_str()),
-                     static_cast<DWORD>(data.size() + 1));
-    RegCloseKey(handle);
-  }
-};
-
+// The prefix's own folders as the shell gives them, and values of the
+// test's own in the user's key for the bounds.
 TEST(ShellFolderLookup, FromTheRegistry) {
-  typedef std::vector<std::pair<std::string, std::string>> Values;
-  const Values folders = {{"Personal", "C:\\Docs"},  {"Local AppData", "C:\\Local"},     {"Fonts", "C:\\Fonts"},
-                          {"Programs", "C:\\Progs"}, {"StartUp", "C:\\Menu\\StartUp"}, {"Common Startup", "C:\\User"}};
-  const Values none = {{"", ""}};  // the key without values
+  const auto shell = [](int csidl) { char path[MAX_PATH] = ""; SHGetFolderPathA(nullptr, csidl, nullptr, 0, path); return std::string(path); };
   const std::string longest = "C:\\" + std::string(256, 'x');  // 259 bytes and the terminator
-  const auto documents = [](char *b) { GetUserDataFolder(USER_FOLDER_PERSONAL, b); };
-  const struct {
-    const char *name;
-    Values user;  // empty: no user key
-    const char *machine;
-    std::function<void(char *)> lookup;
-    std::string expected;
-  } cases[] = {
-      {"documents", folders, nullptr, documents, "C:\\Docs"},
-      {"local data", folders, nullptr, [](char *b) { GetUserDataFolder(USER_FOLDER_LOCAL_APPDATA, b); }, "C:\\Local"},
-      {"folder 28", folders, nullptr, [](char *b) { GetUserDataFolder(28, b); }, ""},
-      {"no key: left alone", {}, nullptr, documents, "caller's"},
-      {"no value", none, nullptr, documents, ""},
-      {"case-blind name", folders, nullptr, [](char *b) { GetShellFolder("fONTS", b); }, "C:\\Fonts"},
-      {"no key: emptied", {}, nullptr, [](char *b) { GetShellFolder("Fonts", b); }, ""},
-      {"fonts", folders, nullptr, GetFontsFolder, "C:\\Fonts"},
-      {"programs", folders, nullptr, GetProgramsFolder, "C:\\Progs"},
-      {"startup", folders, nullptr, GetStartupFolder, "C:\\Menu\\StartUp"},
-      {"common startup not from the user", folders, nullptr, GetCommonStartupFolder, ""},
-      {"common startup", none, "C:\\All", GetCommonStartupFolder, "C:\\All"},
-      {"259 bytes", {{"Fonts", longest}}, nullptr, GetFontsFolder, longest},
-      {"260 bytes", {{"Fonts", longest + "y"}}, nullptr, GetFontsFolder, ""},
-      {"startup name", {{"Startup", "C:\\WINDOWS\\Start Menu\\StartUp"}}, nullptr, GetStartupFolderName, "StartUp"},
-      {"name without backslash", {{"Startup", "Alone"}}, nullptr, GetStartupFolderName, "Alone"},
-      {"name after the last backslash", {{"Startup", "C:\\Ends\\"}}, nullptr, GetStartupFolderName, ""},
+  const struct { const char *name; std::function<void(char *)> lookup; std::string expected; } cases[] = {
+      {"documents", [](char *b) { GetUserDataFolder(USER_FOLDER_PERSONAL, b); }, shell(CSIDL_PERSONAL)},
+      {"local data", [](char *b) { GetUserDataFolder(USER_FOLDER_LOCAL_APPDATA, b); }, shell(CSIDL_LOCAL_APPDATA)},
+      {"any other folder number", [](char *b) { GetUserDataFolder(28, b); }, ""},
+      {"fonts", GetFontsFolder, shell(CSIDL_FONTS)},        {"programs", GetProgramsFolder, shell(CSIDL_PROGRAMS)},
+      {"startup", GetStartupFolder, shell(CSIDL_STARTUP)},  {"common startup", GetCommonStartupFolder, shell(CSIDL_COMMON_STARTUP)},
+      {"the startup folder's name", GetStartupFolderName, "StartUp"},  // as Wine spells it
+      {"a value of 259 bytes", [](char *b) { GetShellFolder("Toolkit 259", b); }, longest},
+      {"one of 260 bytes", [](char *b) { GetShellFolder("Toolkit 260", b); }, ""},
+      {"no such value", [](char *b) { GetShellFolder("Toolkit none", b); }, ""},
   };
+  for (const std::string &value : {longest, longest + "y"})
+    RegSetKeyValueA(HKEY_CURRENT_USER, USER_SHELL_FOLDERS_KEY, ("Toolkit " + std::to_string(value.size())).c_str(), REG_SZ,
+                    value.c_str(), static_cast<DWORD>(value.size() + 1));
   for (const auto &c : cases) {
-    SCOPED_TRACE(c.name);
-    RegistryStandIn standIn;
-    for (const auto &value : c.user) RegistryStandIn::Set(HKEY_CURRENT_USER, USER_SHELL_FOLDERS_KEY, value.first, value.second);
-    if (c.machine) RegistryStandIn::Set(HKEY_LOCAL_MACHINE, COMMON_SHELL_FOLDERS_KEY, "Common Startup", c.machine);
     char buffer[SHELL_PATH_SIZE + 8] = "caller's";
     buffer[SHELL_PATH_SIZE] = 'X';
     c.lookup(buffer);
-    EXPECT_EQ(c.expected, std::string(buffer));
+    EXPECT_STRCASEEQ(c.expected.c_str(), buffer) << c.name;
     EXPECT_EQ('X', buffer[SHELL_PATH_SIZE]);
   }
+  for (const char *value : {"Toolkit 259", "Toolkit 260"}) RegDeleteKeyValueA(HKEY_CURRENT_USER, USER_SHELL_FOLDERS_KEY, value);
 }
 
 // Shortcuts in the prefix's startup and program folders: a plain name is
 // removed; a name that holds a wildcard or a path reaches nothing.
 TEST(ShortcutRemoval, RemovesOnlyWhatIsNamed) {
-  char startup[SHELL_PATH_SIZE], common[SHELL_PATH_SIZE], programs[SHELL_PATH_SIZE];
-  GetStartupFolder(startup);
-  GetCommonStartupFolder(common);
-  GetProgramsFolder(programs);
-  const std::string group = "toolkit-" + kTag, groupFolder = std::string(programs) + "\\" + group;
-  const std::string victims[] = {std::string(startup) + "\\victim.lnk", std::string(common) + "\\victim.lnk",
-                                 groupFolder + "\\victim.lnk", std::string(programs) + "\\victim.lnk"};
-  for (const std::string &folder : {std::string(startup), std::string(common), groupFolder})
-    CreateDirectoryA(folder.c_str(), nullptr);
-  for (const std::string &victim : victims) ASSERT_TRUE(WriteBytes(victim, "victim")) << victim;
-  const struct {
-    std::function<int()> remove;
-    int expected;
-    std::string gone;
-  } cases[] = {
-      {[] { return RemoveStartupShortcut("mine"); }, 1, std::string(startup) + "\\mine.lnk"},
-      {[] { return RemoveCommonStartupShortcut("mine"); }, 1, std::string(common) + "\\mine.lnk"},
-      {[&] { return RemoveProgramShortcut(group.c_str(), "mine"); }, 1, groupFolder + "\\mine.lnk"},
-      {[] { return RemoveStartupShortcut("absent"); }, 1, ""},
-      {[] { return RemoveStartupShortcut("*"); }, 0, ""},
-      {[] { return RemoveCommonStartupShortcut("vict?m"); }, 0, ""},
-      {[] { return RemoveStartupShortcut("..\\StartUp\\victim"); }, 0, ""},
-      {[&] { return RemoveProgramShortcut(group.c_str(), "../victim"); }, 0, ""},
-      {[&] { return RemoveProgramShortcut((group + "\\..").c_str(), "victim"); }, 0, ""},
-      {[] { return RemoveProgramShortcut(".", "victim"); }, 0, ""},
-      {[] { return RemoveProgramShortcut("", "victim"); }, 0, ""},
-      {[] { return RemoveStartupShortcut("C:victim"); }, 0, ""},
+  const auto folder = [](void (*lookup)(char *)) { char path[SHELL_PATH_SIZE]; lookup(path); return std::string(path); };
+  const std::string startup = folder(GetStartupFolder), common = folder(GetCommonStartupFolder), programs = folder(GetProgramsFolder);
+  const std::string group = "toolkit-" + kTag, inGroup = programs + "\\" + group;
+  const std::string victims[] = {startup + "\\victim.lnk", common + "\\victim.lnk", inGroup + "\\victim.lnk", programs + "\\victim.lnk"};
+  for (const std::string &folder : {startup, common, inGroup}) CreateDirectoryA(folder.c_str(), nullptr);
+  for (const std::string &victim : victims) ASSERT_TRUE(tt::WriteBytes(victim, "victim")) << victim;
+  const struct { int folder; std::string group; const char *name; int expected; std::string gone; } cases[] = {
+      {0, "", "mine", 1, startup + "\\mine.lnk"}, {1, "", "mine", 1, common + "\\mine.lnk"},
+      {2, group, "mine", 1, inGroup + "\\mine.lnk"}, {0, "", "absent", 1, ""},
+      {0, "", "*", 0, ""}, {1, "", "vict?m", 0, ""}, {0, "", "..\\StartUp\\victim", 0, ""}, {2, group, "../victim", 0, ""},
+      {2, group + "\\..", "victim", 0, ""}, {2, ".", "victim", 0, ""}, {2, "", "victim", 0, ""}, {0, "", "C:victim", 0, ""},
   };
   for (const auto &c : cases) {
-    SCOPED_TRACE(&c - cases);
-    WriteBytes(c.gone, "mine");
-    EXPECT_EQ(c.expected, c.remove());
-    EXPECT_TRUE(c.gone.empty() || !Exists(c.gone)) << c.gone;
-    for (const std::string &victim : victims) EXPECT_TRUE(Exists(victim)) << victim;
+    SCOPED_TRACE(c.group + "|" + c.name);
+    tt::WriteBytes(c.gone, "mine");
+    EXPECT_EQ(c.expected, c.folder == 0   ? RemoveStartupShortcut(c.name)
+                          : c.folder == 1 ? RemoveCommonStartupShortcut(c.name)
+                                          : RemoveProgramShortcut(c.group.c_str(), c.name));
+    EXPECT_TRUE(c.gone.empty() || !tt::Exists(c.gone)) << c.gone;
+    for (const std::string &victim : victims) EXPECT_TRUE(tt::Exists(victim)) << victim;
   }
   for (const std::string &victim : victims) DeleteFileA(victim.c_str());
-  RemoveDirectoryA(groupFolder.c_str());
+  RemoveDirectoryA(inGroup.c_str());
 }
 
-}  // namespace

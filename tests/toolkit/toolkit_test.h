@@ -1,15 +1,18 @@
-// Common ground of the toolkit's tests and the install-aide bindings' tests:
-// a scratch folder of this process reached through two drive letters of its
-// own, file helpers, and second processes of this program that hold a file
-// open or keep a hung window. All of it lives in the Wine prefix, and the
-// scratch folder goes as a whole after the last test.
+// Common ground of the toolkit's tests and the install-aide bindings' tests,
+// which run in one program: the headers they share, a scratch folder of this
+// process reached through two drive letters of its own, file helpers, and a
+// second process that holds a file open or keeps a window that no longer
+// answers. All of it lives in and beside the Wine prefix; the scratch folder
+// goes as a whole after the last test.
 #pragma once
 
+#include <gtest/gtest.h>
 #include <windows.h>
 
 #include <algorithm>
 #include <fstream>
-#include <iterator>
+#include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -26,8 +29,7 @@ inline std::string WindowsPathOf(std::string unixPath) {  // through Z:
   std::replace(unixPath.begin(), unixPath.end(), '/', '\\');
   return "Z:" + unixPath;
 }
-// Makes g_Drives[0] + name + "\" (the tests give names of their own).
-inline std::string FreshFolder(const std::string &name) {
+inline std::string FreshFolder(const std::string &name) {  // g_Drives[0] + name + "\" (names are the tests' own)
   CreateDirectoryA((g_Drives[0] + name).c_str(), nullptr);
   return g_Drives[0] + name + "\\";
 }
@@ -37,19 +39,15 @@ inline std::string ReadBytes(const std::string &path) {  // "" when it cannot be
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 bool WriteBytes(const std::string &path, const std::string &bytes);  // also for 260 bytes and more
-void RemoveTree(const std::string &path);  // through the shell, quietly
-std::vector<std::string> FindNames(const std::string &search);  // in search order
+std::vector<std::string> FindNames(const std::string &search);       // in search order
 
-// A second process of this test program, ready when constructed: "hold"
-// opens `arg` for reading without write or delete sharing; "hang" makes a
-// top-level window and stops answering messages. Release() lets it go;
-// the destructor does and waits for its end.
-struct Helper {
-  Helper(const char *role, const std::string &arg);
-  ~Helper();
-  void Release() { SetEvent(events[1]); }
+// A second process of this program, ready once it has made its top-level
+// window: from then on the window answers nothing. Given a file, it holds it
+// open for reading without write or delete sharing. It ends with the object.
+struct SecondProcess {
+  explicit SecondProcess(const std::string &file = "");
+  ~SecondProcess();
   PROCESS_INFORMATION info = {};
-  HANDLE events[2] = {};  // ready, release
   bool ready = false;
 };
 
