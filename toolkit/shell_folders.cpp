@@ -106,7 +106,7 @@ int DeleteWithShell(const char *path, int quiet) {
   const size_t kept = length > 0 && path[length - 1] == BACKSLASH ? length - 1 : length;
   if (kept + 2 > static_cast<size_t>(SHELL_PATH_SIZE)) return SHELL_DELETE_PATH_TOO_LONG;
   char asked[SHELL_PATH_SIZE];
-  std::memcpy(asked, path, length + 1);
+  lstrcpynA(asked, path, SHELL_PATH_SIZE);  // whole: at most 259 bytes are left here
   StripTrailingBackslash(asked);
 
   // The shell deletes what the path resolves to ("T:\work\.." is the drive

@@ -9,7 +9,8 @@
 // nothing, and CreateSymbolicLinkA makes nothing. A Windows program can start
 // a Unix program, though (Z:\bin\sh through CreateProcessA), so /bin/ln makes
 // the links. That start gives no handle to wait on: the test waits for the
-// drive to answer.
+// drives to answer, and in the end for the last link to go (the next run
+// may start at once).
 #include "tests/toolkit/toolkit_test.h"
 
 namespace tt {
@@ -48,7 +49,8 @@ class ScratchDrives : public testing::Environment {
     char prefix[MAX_PATH] = "";
     ASSERT_NE(0u, GetEnvironmentVariableA("WINEPREFIX", prefix, sizeof prefix)) << "run through scripts/wine-run";
     g_Prefix = prefix;
-    std::string script = "rm -rf '" + Scratch() + "' && mkdir '" + Scratch() + "'";  // (one left by a run that did not end)
+    // Links and a folder left by a run that did not end go first.
+    std::string script = "find '" + g_Prefix + "/dosdevices' -lname '*-toolkit-scratch-*' -delete; rm -rf '" + Scratch() + "' && mkdir '" + Scratch() + "'";
     int n = 0;
     for (char letter = 'T'; letter < 'Z' && n < 2; ++letter) {
       g_Drives[n] = std::string(1, letter) + ":\\";
@@ -59,7 +61,7 @@ class ScratchDrives : public testing::Environment {
   }
   void TearDown() override {
     const std::string unc = g_Prefix + "/dosdevices/unc", share = unc + "/toolkit-" + std::to_string(GetCurrentProcessId());
-    EXPECT_TRUE(RunScriptUntil("rm -rf '" + Scratch() + "' '" + share + "'" + Link(0) + Link(1) + "; rmdir '" + unc + "'", g_Drives[0], false));
+    EXPECT_TRUE(RunScriptUntil("rm -rf '" + Scratch() + "' '" + share + "'; rmdir '" + unc + "'; rm" + Link(0) + Link(1), g_Drives[1], false));
   }
   std::string Scratch() const { return g_Prefix + "-toolkit-scratch-" + std::to_string(GetCurrentProcessId()); }  // in build/wine/
 };
