@@ -1,8 +1,8 @@
 // Display helpers under Wine and Xvfb: tiling, stretching and the grey fill
 // checked pixel by pixel on 32-bit bitmaps whose pixels encode their own
 // coordinates (so every painted pixel tells where it came from), display
-// fonts, and the font-change broadcast with a hung top-level window in a
-// second process.
+// fonts, the screen saver's switch, and the font-change broadcast with a
+// hung top-level window in a second process.
 #include "toolkit/display.h"
 
 #include "tests/toolkit/toolkit_test.h"
@@ -72,11 +72,18 @@ TEST(Paint, TileStretchAndGreyFill) {
   }
 }
 
-// A face name must fit the font description's 32-byte field, terminator included.
-TEST(DisplayFont, FaceNameFitsItsField) {
+// A face name must fit the font description's 32-byte field, terminator
+// included; the screen saver's switch is seen by its query.
+TEST(DisplayHelpers, FaceNameBoundAndScreenSaverSwitch) {
   EXPECT_EQ(nullptr, CreateDisplayFont(std::string(32, 'F').c_str()));
   EXPECT_NE(nullptr, CreateDisplayFont(std::string(31, 'F').c_str()));
   DeleteObject(g_Display.font);
+  const int original = IsScreenSaverActive();
+  EnableScreenSaver();
+  EXPECT_NE(0, IsScreenSaverActive());
+  DisableScreenSaver();
+  EXPECT_EQ(0, IsScreenSaverActive());
+  if (original) EnableScreenSaver();
 }
 
 static std::vector<std::string> g_Broadcasts;

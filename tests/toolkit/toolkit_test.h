@@ -25,19 +25,12 @@ const DWORD kDeadlineMs = 15000;
 extern std::string g_Drives[2];
 extern std::string g_Prefix;  // the Unix path of the Wine prefix
 
-inline std::string WindowsPathOf(std::string unixPath) {  // through Z:
-  std::replace(unixPath.begin(), unixPath.end(), '/', '\\');
-  return "Z:" + unixPath;
-}
-inline std::string FreshFolder(const std::string &name) {  // g_Drives[0] + name + "\" (names are the tests' own)
-  CreateDirectoryA((g_Drives[0] + name).c_str(), nullptr);
-  return g_Drives[0] + name + "\\";
-}
+// A Unix path through Z:; a folder of the scratch drive made for a test (the names are the tests' own); a file's
+// bytes ("" when it cannot be read).
+inline std::string WindowsPathOf(std::string path) { std::replace(path.begin(), path.end(), '/', '\\'); return "Z:" + path; }
+inline std::string FreshFolder(const std::string &name) { CreateDirectoryA((g_Drives[0] + name).c_str(), nullptr); return g_Drives[0] + name + "\\"; }
 inline bool Exists(const std::string &path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
-inline std::string ReadBytes(const std::string &path) {  // "" when it cannot be read
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
+inline std::string ReadBytes(const std::string &path) { std::ifstream in(path, std::ios::binary); return {std::istreambuf_iterator<char>(in), {}}; }
 bool WriteBytes(const std::string &path, const std::string &bytes);  // also for 260 bytes and more
 std::vector<std::string> FindNames(const std::string &search);       // in search order
 
