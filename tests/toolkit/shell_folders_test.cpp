@@ -79,8 +79,8 @@ TEST(ShellFolderLookup, FromTheRegistry) {
 // Shortcuts in the prefix's startup and program folders: a plain name is
 // removed; a name that holds a wildcard or a path reaches nothing.
 TEST(ShortcutRemoval, RemovesOnlyWhatIsNamed) {
-  const auto folder = [](void (*lookup)(char *)) { char path[SHELL_PATH_SIZE]; lookup(path); return std::string(path); };
-  const std::string startup = folder(GetStartupFolder), common = folder(GetCommonStartupFolder), programs = folder(GetProgramsFolder);
+  const auto folderOf = [](void (*lookup)(char *)) { char path[SHELL_PATH_SIZE]; lookup(path); return std::string(path); };
+  const std::string startup = folderOf(GetStartupFolder), common = folderOf(GetCommonStartupFolder), programs = folderOf(GetProgramsFolder);
   const std::string group = "toolkit-" + kTag, inGroup = programs + "\\" + group;
   const std::string victims[] = {startup + "\\victim.lnk", common + "\\victim.lnk", inGroup + "\\victim.lnk", programs + "\\victim.lnk"};
   for (const std::string &folder : {startup, common, inGroup}) CreateDirectoryA(folder.c_str(), nullptr);
