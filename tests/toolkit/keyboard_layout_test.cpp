@@ -7,12 +7,9 @@
 
 static const std::string kLayouts = "System\\CurrentControlSet\\Control\\Keyboard Layouts\\", kPreload = "Keyboard Layout\\Preload\\";
 
-typedef std::map<int, std::pair<DWORD, std::string>> Preload;  // entry number: type and bytes as stored
+// Entry number: type and bytes as stored (RegGetValueA reads a string back with its zero).
+typedef std::map<int, std::pair<DWORD, std::string>> Preload;
 static std::pair<DWORD, std::string> Sz(const std::string &text) { return {REG_SZ, text + '\0'}; }
-
-static bool LayoutExists(const std::string &layout) {  // (the layout keys made here have a default value)
-  return !RegGetValueA(HKEY_LOCAL_MACHINE, (kLayouts + layout).c_str(), nullptr, RRF_RT_ANY, nullptr, nullptr, nullptr);
-}
 
 static Preload ReadPreload() {
   Preload entries;
@@ -46,7 +43,8 @@ TEST(KeyboardLayout, RemovesTheLayoutKeyAndItsFirstStringEntry) {
                       static_cast<DWORD>(e.second.second.size()));
     RemoveKeyboardLayout(c.id);
     EXPECT_TRUE(ReadPreload() == c.after);
-    for (const std::string &layout : c.layouts) EXPECT_EQ(layout == c.id, !LayoutExists(layout)) << layout;
+    for (const std::string &layout : c.layouts)  // gone? (the layout keys made here have a default value)
+      EXPECT_EQ(layout == c.id, RegGetValueA(HKEY_LOCAL_MACHINE, (kLayouts + layout).c_str(), nullptr, RRF_RT_ANY, nullptr, nullptr, nullptr) != 0);
     for (int n = 1; n <= 9; ++n) RegDeleteKeyA(HKEY_CURRENT_USER, (kPreload + std::to_string(n)).c_str());
     for (const std::string &layout : c.layouts) RegDeleteTreeA(HKEY_LOCAL_MACHINE, (kLayouts + layout.substr(0, 8)).c_str());
   }

@@ -90,17 +90,23 @@ TEST(ShortcutRemoval, RemovesOnlyWhatIsNamed) {
       {2, group, "mine", 1, inGroup + "\\mine.lnk"}, {0, "", "absent", 1, ""},
       {0, "", "*", 0, ""}, {1, "", "vict?m", 0, ""}, {0, "", "..\\StartUp\\victim", 0, ""}, {2, group, "../victim", 0, ""},
       {2, group + "\\..", "victim", 0, ""}, {2, ".", "victim", 0, ""}, {2, "", "victim", 0, ""}, {0, "", "C:victim", 0, ""},
+      {3, "", "mine", 0, ""},  // the user's folders unknown (HKEY_CURRENT_USER is another key meanwhile)
   };
+  HKEY elsewhere;
+  RegOpenKeyA(HKEY_CURRENT_USER, "Control Panel", &elsewhere);
   for (const auto &c : cases) {
     SCOPED_TRACE(c.group + "|" + c.name);
     tt::WriteBytes(c.gone, "mine");
-    EXPECT_EQ(c.expected, c.folder == 0   ? RemoveStartupShortcut(c.name)
-                          : c.folder == 1 ? RemoveCommonStartupShortcut(c.name)
-                                          : RemoveProgramShortcut(c.group.c_str(), c.name));
+    RegOverridePredefKey(HKEY_CURRENT_USER, c.folder == 3 ? elsewhere : nullptr);
+    EXPECT_EQ(c.expected, c.folder % 3 == 0 ? RemoveStartupShortcut(c.name)
+                          : c.folder == 1   ? RemoveCommonStartupShortcut(c.name)
+                                            : RemoveProgramShortcut(c.group.c_str(), c.name));
+    RegOverridePredefKey(HKEY_CURRENT_USER, nullptr);
     EXPECT_TRUE(c.gone.empty() || !tt::Exists(c.gone)) << c.gone;
     for (const std::string &victim : victims) EXPECT_TRUE(tt::Exists(victim)) << victim;
   }
   for (const std::string &victim : victims) DeleteFileA(victim.c_str());
   RemoveDirectoryA(inGroup.c_str());
+  RegCloseKey(elsewhere);
 }
 
