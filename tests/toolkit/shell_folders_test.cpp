@@ -85,6 +85,7 @@ TEST(ShortcutRemoval, RemovesOnlyWhatIsNamed) {
   const std::string victims[] = {startup + "\\victim.lnk", common + "\\victim.lnk", inGroup + "\\victim.lnk", programs + "\\victim.lnk"};
   for (const std::string &folder : {startup, common, inGroup}) CreateDirectoryA(folder.c_str(), nullptr);
   for (const std::string &victim : victims) ASSERT_TRUE(tt::WriteBytes(victim, "victim")) << victim;
+  // folder: 0 the user's startup, 1 the common startup, 2 a program group, 3 the user's startup, unknown.
   const struct { int folder; std::string group; const char *name; int expected; std::string gone; } cases[] = {
       {0, "", "mine", 1, startup + "\\mine.lnk"}, {1, "", "mine", 1, common + "\\mine.lnk"},
       {2, group, "mine", 1, inGroup + "\\mine.lnk"}, {0, "", "absent", 1, ""},
