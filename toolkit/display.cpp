@@ -117,9 +117,15 @@ void SetWindowDisplayFont(HWND window, const char *faceName) {
   SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(font), 1);
 }
 
+// A window that does not answer within the time-out (or whose thread the
+// system already takes for hung) is passed over, so one hung program
+// cannot stop the broadcast, nor the setup that sends it.
 void BroadcastFontChange() {
-  SendMessageA(HWND_BROADCAST, WM_FONTCHANGE, 0, 0);
-  SendMessageA(HWND_BROADCAST, WM_WININICHANGE, 0, reinterpret_cast<LPARAM>(FONT_SECTION_NAME));
+  DWORD_PTR answer;
+  SendMessageTimeoutA(HWND_BROADCAST, WM_FONTCHANGE, 0, 0, SMTO_ABORTIFHUNG,
+                      FONT_BROADCAST_TIMEOUT_MS, &answer);
+  SendMessageTimeoutA(HWND_BROADCAST, WM_WININICHANGE, 0, reinterpret_cast<LPARAM>(FONT_SECTION_NAME),
+                      SMTO_ABORTIFHUNG, FONT_BROADCAST_TIMEOUT_MS, &answer);
 }
 
 void SetAppValue(int value) { g_Display.storedValue = value; }

@@ -21,6 +21,7 @@
 const int DISPLAY_FONT_HEIGHT = 16;
 const int FACE_NAME_SIZE = LF_FACESIZE;  // 32, terminator included
 const char FONT_SECTION_NAME[] = "fonts";
+const UINT FONT_BROADCAST_TIMEOUT_MS = 3000;  // per window that does not answer
 
 struct DisplayState {
   HFONT font;      // the latest CreateDisplayFont result; never deleted here
@@ -61,7 +62,9 @@ void SelectDisplayFont(HDC dc, const char *faceName);
 void SetWindowDisplayFont(HWND window, const char *faceName);
 
 // Sends WM_FONTCHANGE, then WM_WININICHANGE for the "fonts" section, to
-// every top-level window; each returns when all have handled it.
+// every top-level window; each returns when all have handled it or been
+// passed over: a window whose thread is hung, or that has not answered
+// within FONT_BROADCAST_TIMEOUT_MS, is not waited for.
 void BroadcastFontChange();
 
 void SetAppValue(int value);

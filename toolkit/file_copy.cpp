@@ -60,6 +60,26 @@ HANDLE CreateDestination(const char *path) {
                      CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
 }
 
+// Whether `path` names the file `source` has open, however it is spelled
+// (letter case, "." and ".." parts, forward slashes, the short name,
+// another drive letter for the same folder): the volume and the file
+// index decide. A source that is no disk file (a pipe) has no bytes at
+// rest to lose, and a destination that is not there is another file; one
+// that is there but cannot be told apart counts as the same, so that it is
+// never emptied.
+bool IsSameFile(HANDLE source, const char *path) {
+  if (GetFileType(source) != FILE_TYPE_DISK || GetFileAttributesA(path) == INVALID_FILE_ATTRIBUTES)
+    return false;
+  const HANDLE other = CreateFileA(path, 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                   nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  if (other == INVALID_HANDLE_VALUE) return false;
+  BY_HANDLE_FILE_INFORMATION a, b;
+  const bool known = GetFileInformationByHandle(source, &a) && GetFileInformationByHandle(other, &b);
+  CloseHandle(other);
+  return !known || (a.dwVolumeSerialNumber == b.dwVolumeSerialNumber &&
+                    a.nFileIndexHigh == b.nFileIndexHigh && a.nFileIndexLow == b.nFileIndexLow);
+}
+
 // Reads up to `want` bytes: false on a read error. A writer that closed a
 // pipe counts as the end, as for a standard stream.
 bool ReadSome(HANDLE file, DWORD want, DWORD *got) {
@@ -132,22 +152,29 @@ int CopyFileWithProgress(const char *source, const char *destination, int keepEx
     g_Copy.window = window;
     g_Copy.byteCount = 0;
   }
-  if (!FitsPathBuffer(source) || !FitsPathBuffer(destination)) return COPY_RESULT_DONE;
+  if (!FitsPathBuffer(source) || !FitsPathBuffer(destination)) return COPY_RESULT_FAILED;
 
   if (keepExisting) {
     const BYTE kind = GetPathKind(destination);
     if (kind == PATH_KIND_FILE) return COPY_RESULT_KEPT_FILE;
     if (kind == PATH_KIND_DIRECTORY) return COPY_RESULT_KEPT_DIRECTORY;
+  }
+  // The source is open, and known not to be the destination, before the
+  // destination is deleted or emptied.
+  const HANDLE in = OpenSource(source);
+  if (in == INVALID_HANDLE_VALUE) return COPY_RESULT_FAILED;
+  if (IsSameFile(in, destination)) {
+    CloseHandle(in);
+    return COPY_RESULT_FAILED;
+  }
+  if (keepExisting) {
     SetFileAttributesA(destination, FILE_ATTRIBUTE_NORMAL);
     DeleteFileA(destination);
   }
-
-  const HANDLE in = OpenSource(source);
-  if (in == INVALID_HANDLE_VALUE) return COPY_RESULT_DONE;
   const HANDLE out = CreateDestination(destination);
   if (out == INVALID_HANDLE_VALUE) {
     CloseHandle(in);
-    return COPY_RESULT_DONE;
+    return COPY_RESULT_FAILED;
   }
   const bool complete = CopyContent(in, out, window);
   Notify(window, WM_COPY_PULSE, 0);

@@ -8,7 +8,7 @@
 // included). A path that would not fit is refused, never cut short:
 //   - AddTrailingBackslash leaves a text of 259 bytes or more unchanged;
 //   - GetPathKind gives PATH_KIND_NONE for a path of 260 bytes or more;
-//   - CopyFileWithProgress returns COPY_RESULT_DONE (0) without opening,
+//   - CopyFileWithProgress returns COPY_RESULT_FAILED (-1) without opening,
 //     probing or changing anything when the source or the destination is
 //     260 bytes or longer;
 //   - CopyDirectoryTreeEx returns 0 without creating anything when either
@@ -50,10 +50,10 @@ const BYTE PATH_KIND_FILE = 1;
 const BYTE PATH_KIND_DIRECTORY = 2;
 
 // CopyFileWithProgress's results.
-const int COPY_RESULT_DONE = 0;            // copied, or a file failed to open
+const int COPY_RESULT_DONE = 0;            // copied
 const int COPY_RESULT_KEPT_FILE = 1;       // keep-existing: a file is there
 const int COPY_RESULT_KEPT_DIRECTORY = 2;  // keep-existing: a directory is there
-const int COPY_RESULT_FAILED = -1;         // a read or write failed, or closing did
+const int COPY_RESULT_FAILED = -1;         // not copied, or not completely
 
 // The progress state shared by every file copy of the process.
 struct CopyProgressState {
@@ -89,15 +89,19 @@ int MakeDirectory(const char *path);
 // `window` (may be null).
 // keepExisting non-zero: when GetPathKind says a file or a directory is at
 // the destination, returns COPY_RESULT_KEPT_FILE or _DIRECTORY without
-// touching anything; otherwise clears the destination's attributes and
-// deletes it first (ignoring failures).
-// Returns COPY_RESULT_DONE when the copy finished or when the source or
-// the destination could not be opened (the source is opened first: a
-// missing source creates no destination), and COPY_RESULT_FAILED when
-// reading the source or writing the destination failed, or closing the
-// destination did. A read or write failure ends the copy at once; the
-// closing WM_COPY_PULSE is still sent and the destination keeps what was
-// written.
+// touching anything; otherwise, once the source is open, clears the
+// destination's attributes and deletes it (ignoring failures).
+// A copy never empties its own source: the source is opened first, and a
+// destination that is the same file however spelled (letter case, "." and
+// ".." parts, forward slashes, the short name, another drive letter for
+// the same folder: the volume and file index decide) is left as it is and
+// gives COPY_RESULT_FAILED. So do a source or a destination that cannot be
+// opened (a missing source creates no destination and deletes nothing; a
+// destination that another program holds open without write sharing keeps
+// its old bytes), and a failed read, write or close. A read or write
+// failure ends the copy at once; the closing WM_COPY_PULSE is still sent
+// and the destination keeps what was written. Nothing is sent for a file
+// that was not opened. COPY_RESULT_DONE means the whole file was copied.
 int CopyFileWithProgress(const char *source, const char *destination, int keepExisting,
                          HWND window);
 

@@ -15,10 +15,34 @@ void SetKeyPath(char (&path)[LAYOUT_KEY_PATH_SIZE], const char *constant) {
   std::memcpy(path, constant, std::strlen(constant));
 }
 
+// Reads a preload entry: the default value of the numbered subkey, as the
+// text the registry returned (ended at the size it gave). False when the
+// entry is missing or does not fit; a value that is no string (REG_SZ)
+// reads as the empty text, which matches no identifier. A subkey without
+// a default value reads as the empty text too, as RegQueryValueA gives it.
+bool ReadPreloadEntry(HKEY preload, const char *entryName, char (&value)[LAYOUT_TEXT_SIZE]) {
+  HKEY entry;
+  if (RegOpenKeyA(preload, entryName, &entry) != ERROR_SUCCESS) return false;
+  DWORD type = REG_NONE, size = sizeof value;
+  const LONG status = RegQueryValueExA(entry, nullptr, nullptr, &type, reinterpret_cast<BYTE *>(value), &size);
+  RegCloseKey(entry);
+  if (status == ERROR_FILE_NOT_FOUND || (status == ERROR_SUCCESS && type != REG_SZ)) {
+    value[0] = '\0';
+    return true;
+  }
+  if (status != ERROR_SUCCESS) return false;
+  if (size > 0 && value[size - 1] == '\0') --size;  // the stored terminator
+  if (size >= sizeof value) return false;            // 259 characters at most
+  value[size] = '\0';
+  return true;
+}
+
 }  // namespace
 
 void RemoveKeyboardLayout(const char *layoutId) {
-  if (layoutId[0] == '\0') return;
+  // An identifier names one key: empty, or holding a backslash (which would
+  // reach a key below another), it names none.
+  if (layoutId[0] == '\0' || std::strchr(layoutId, '\\')) return;
   char upper[LAYOUT_TEXT_SIZE];
   const size_t length = strnlen(layoutId, sizeof upper);
   if (length >= sizeof upper) return;
@@ -40,9 +64,7 @@ void RemoveKeyboardLayout(const char *layoutId) {
   for (WORD entry = 1;; ++entry) {
     char entryName[LAYOUT_TEXT_SIZE], value[LAYOUT_TEXT_SIZE];
     _itoa(entry, entryName, 10);
-    LONG size = sizeof value;
-    if (RegQueryValueA(preload, entryName, value, &size) != ERROR_SUCCESS) break;
-    value[sizeof value - 1] = '\0';
+    if (!ReadPreloadEntry(preload, entryName, value)) break;
     StrUpperAscii(value);
     if (std::strcmp(value, upper) == 0) {
       RegDeleteKeyA(preload, entryName);

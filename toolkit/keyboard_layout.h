@@ -5,8 +5,11 @@
 // first missing number). Identifiers match blind to the case of ASCII
 // letters only. Entries are not renumbered after a removal.
 //
-// An identifier must fit the 260-byte working text: an empty identifier,
-// or one of 260 bytes or more, leaves the registry untouched.
+// An identifier must fit the 260-byte working text and name one key: an
+// empty identifier, one of 260 bytes or more, or one holding a backslash
+// leaves the registry untouched. Only string (REG_SZ) entries are compared,
+// each as the bytes the registry returned for it; an entry of another type
+// matches nothing and the search goes on past it.
 #pragma once
 
 #include <windows.h>

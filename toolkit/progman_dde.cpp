@@ -3,6 +3,8 @@
 
 #include <cstring>
 
+#include "toolkit/byte_scan.h"
+
 ProgmanDdeState g_Progman = {0, nullptr};
 
 namespace {
@@ -14,7 +16,13 @@ size_t FilledLength(const char *format, const char *const *fillers, int count) {
   return length;
 }
 
-bool FitsCommand(const char *format, const char *const *fillers, int count) {
+// A command is sent only when it fits the buffer and every filler stays
+// inside its quotes: a '"' would end the quoted argument and a '[' or ']'
+// begin or end a command, so that a name could smuggle in a command of its
+// own (DeleteGroup, for one).
+bool IsSafeCommand(const char *format, const char *const *fillers, int count) {
+  for (int i = 0; i < count; ++i)
+    if (HasCharOf(fillers[i], PROGMAN_FORBIDDEN_CHARS)) return false;
   return FilledLength(format, fillers, count) < static_cast<size_t>(PROGMAN_COMMAND_SIZE);
 }
 
@@ -66,8 +74,8 @@ int CreateProgmanGroup(HWND window, const char *groupName, const char *groupPath
   const char *commandLine = ProgmanItemCommandLine(itemCommandLine);
   const char *const groupFillers[] = {groupName, groupPath, groupName};
   const char *const itemFillers[] = {commandLine, itemName};
-  if (!FitsCommand(PROGMAN_GROUP_COMMAND, groupFillers, 3) ||
-      !FitsCommand(PROGMAN_ITEM_COMMAND, itemFillers, 2))
+  if (!IsSafeCommand(PROGMAN_GROUP_COMMAND, groupFillers, 3) ||
+      !IsSafeCommand(PROGMAN_ITEM_COMMAND, itemFillers, 2))
     return 0;
 
   HSZ name;
@@ -90,7 +98,7 @@ int CreateProgmanGroup(HWND window, const char *groupName, const char *groupPath
 
 int DeleteProgmanItem(HWND window, const char *groupName, const char *itemName) {
   const char *const fillers[] = {groupName, itemName};
-  if (!FitsCommand(PROGMAN_DELETE_COMMAND, fillers, 2)) return 0;
+  if (!IsSafeCommand(PROGMAN_DELETE_COMMAND, fillers, 2)) return 0;
 
   HSZ name;
   if (!OpenProgmanConversation(&name)) return 0;

@@ -7,9 +7,11 @@
 // The instance and the conversation are process-wide (g_Progman): the two
 // operations must not run at the same time or nest.
 //
-// Commands are built in a 256-byte buffer. The texts are measured before
-// anything else happens: when any command of the operation would exceed
-// 255 characters, the operation returns 0 at once, without opening a DDE
+// The texts are checked before anything else happens: when any command of
+// the operation would exceed 255 characters (commands are built in a
+// 256-byte buffer), or any text holds '"', '[' or ']' (outside double-byte
+// characters; such a text could end its quoted argument and add a command
+// of its own), the operation returns 0 at once, without opening a DDE
 // instance, sending anything or touching the focus, so that no half-made
 // group is left behind.
 #pragma once
@@ -21,6 +23,8 @@ const char PROGMAN_SERVICE[] = "PROGMAN";  // service and topic
 const int PROGMAN_CODE_PAGE = CP_WINANSI;  // 1004
 const int PROGMAN_COMMAND_SIZE = 256;      // 255 characters and the zero
 const DWORD PROGMAN_TIMEOUT_MS = 1000;
+// Never sent inside a command's texts.
+const char PROGMAN_FORBIDDEN_CHARS[] = "\"[]";
 
 // Command templates; the %s places are filled in the order given.
 // group name, group path, group name:

@@ -3,6 +3,7 @@
 
 #include <cstring>
 
+#include "toolkit/byte_scan.h"
 #include "toolkit/file_copy.h"
 
 namespace {
@@ -52,6 +53,41 @@ bool AppendTexts(char *buffer, const char *const *texts, int count) {
   return true;
 }
 
+bool IsSeparator(char c) { return c == BACKSLASH || c == '/'; }
+
+// "X:\..." or "\\...": a path that does not depend on the current drive or
+// folder. (Whether anything follows is decided once it has resolved.)
+bool IsFullyQualified(const char *path) {
+  if (IsSeparator(path[0])) return IsSeparator(path[1]);
+  return IsAsciiLetter(static_cast<uint8_t>(path[0])) && path[1] == ':' && IsSeparator(path[2]);
+}
+
+// Past the next backslash of a resolved path (double-byte aware), or at
+// its terminator.
+const char *SkipComponent(const char *p) {
+  while (*p != '\0' && *p != BACKSLASH) p += IsDbcsLeadAt(p) && p[1] != '\0' ? 2 : 1;
+  return *p == BACKSLASH ? p + 1 : p;
+}
+
+// A resolved path, with no trailing backslash, that names something below
+// a drive's root or a share's root. Device paths ("\\?\", "\\.\") never do.
+bool NamesSomethingBelowARoot(const char *full) {
+  if (full[0] == BACKSLASH && full[1] == BACKSLASH) {
+    if ((full[2] == '?' || full[2] == '.') && full[3] == BACKSLASH) return false;
+    const char *share = SkipComponent(full + 2);
+    const char *below = SkipComponent(share);
+    return share[0] != BACKSLASH && share[0] != '\0' && share != full + 3 && below[0] != '\0';
+  }
+  return full[1] == ':' && full[2] == BACKSLASH && full[3] != '\0';
+}
+
+// A shortcut or group name names one entry of its folder: not empty, no
+// wildcard, separator or drive colon, not "." or "..".
+bool IsPlainName(const char *name) {
+  if (name[0] == '\0' || std::strcmp(name, ".") == 0 || std::strcmp(name, "..") == 0) return false;
+  return !HasCharOf(name, "*?\\/:");
+}
+
 // Steps 2 to 5 of the shortcut removals: folder known, path composed and
 // the deletion requested gives 1.
 int DeleteShortcutIn(char *folder, const char *const *parts, int count) {
@@ -69,10 +105,19 @@ int DeleteWithShell(const char *path, int quiet) {
   const size_t length = std::strlen(path);
   const size_t kept = length > 0 && path[length - 1] == BACKSLASH ? length - 1 : length;
   if (kept + 2 > static_cast<size_t>(SHELL_PATH_SIZE)) return SHELL_DELETE_PATH_TOO_LONG;
+  char asked[SHELL_PATH_SIZE];
+  lstrcpynA(asked, path, SHELL_PATH_SIZE);  // whole: at most 259 bytes are left here
+  StripTrailingBackslash(asked);
+
+  // The shell deletes what the path resolves to ("T:\work\.." is the drive
+  // T:), so that is what is judged and what is handed over.
+  if (HasCharOf(asked, "*?") || !IsFullyQualified(asked)) return SHELL_DELETE_REFUSED;
   char from[SHELL_PATH_SIZE];
-  std::memcpy(from, path, length + 1);
+  const DWORD resolved = GetFullPathNameA(asked, SHELL_PATH_SIZE, from, nullptr);
+  if (resolved == 0 || resolved + 2 > static_cast<DWORD>(SHELL_PATH_SIZE)) return SHELL_DELETE_REFUSED;
   StripTrailingBackslash(from);
-  from[kept + 1] = '\0';
+  if (!NamesSomethingBelowARoot(from)) return SHELL_DELETE_REFUSED;
+  from[std::strlen(from) + 1] = '\0';
 
   SHFILEOPSTRUCTA request = {};
   request.hwnd = nullptr;
@@ -119,6 +164,7 @@ void GetCommonStartupFolder(char *buffer) {
 }
 
 int RemoveCommonStartupShortcut(const char *name) {
+  if (!IsPlainName(name)) return 0;
   char path[SHELL_PATH_SIZE];
   GetCommonStartupFolder(path);
   const char *const parts[] = {"\\", name, SHORTCUT_EXTENSION};
@@ -126,6 +172,7 @@ int RemoveCommonStartupShortcut(const char *name) {
 }
 
 int RemoveStartupShortcut(const char *name) {
+  if (!IsPlainName(name)) return 0;
   char path[SHELL_PATH_SIZE];
   GetStartupFolder(path);
   const char *const parts[] = {"\\", name, SHORTCUT_EXTENSION};
@@ -133,6 +180,7 @@ int RemoveStartupShortcut(const char *name) {
 }
 
 int RemoveProgramShortcut(const char *group, const char *name) {
+  if (!IsPlainName(group) || !IsPlainName(name)) return 0;
   char path[SHELL_PATH_SIZE];
   GetProgramsFolder(path);
   const char *const parts[] = {"\\", group, "\\", name, SHORTCUT_EXTENSION};

@@ -47,16 +47,25 @@ const char SHELL_LIBRARY[] = "shell32.dll";
 const char SHELL_FILE_OPERATION[] = "SHFileOperation";
 const WORD SHELL_DELETE_QUIET_FLAGS = FOF_SILENT | FOF_NOCONFIRMATION | FOF_NOERRORUI;  // 0x0414
 const WORD SHELL_DELETE_FLAGS = FOF_NOERRORUI;                                          // 0x0400
-// DeleteWithShell's answer for a path it cannot hand to the shell.
+// DeleteWithShell's answers for a path it does not hand to the shell.
 const int SHELL_DELETE_PATH_TOO_LONG = ERROR_FILENAME_EXCED_RANGE;  // 206
+const int SHELL_DELETE_REFUSED = ERROR_BAD_PATHNAME;                // 161
 
 // Deletes a file or a folder with its content through the shell's
 // SHFileOperation, looked up at run time; nothing goes to the recycle bin.
 // A trailing backslash is ignored; `path` is not changed. quiet non-zero:
 // no progress, confirmation or error dialog; zero: the shell may show
 // progress and ask for confirmation, but shows no error dialog.
+// Only a fully qualified file or folder is deleted: after its one trailing
+// backslash is taken off, the path must start "X:\" or "\\server\share\",
+// hold no '*' or '?', and resolve (GetFullPathNameA: "." and ".." parts,
+// forward slashes) to something below a drive's or a share's root; that
+// resolved path is what the shell gets. A drive ("X:", "X:\", "T:\w\.."),
+// the current drive's root ("\", "\\"), a share root ("\\server\share"),
+// a device path ("\\?\...", "\\.\...") and any relative path ("sub",
+// ".\sub", "T:sub", "\sub") delete nothing and give SHELL_DELETE_REFUSED.
 // Returns the shell's result (0 on success), 0 when the shell has no such
-// operation, or SHELL_DELETE_PATH_TOO_LONG.
+// operation, SHELL_DELETE_PATH_TOO_LONG or SHELL_DELETE_REFUSED.
 int DeleteWithShell(const char *path, int quiet);
 
 // The user's documents (USER_FOLDER_PERSONAL) or local application data
@@ -78,7 +87,9 @@ void GetCommonStartupFolder(char *buffer);
 // Delete <folder>\<name>.lnk from the common or the user's startup folder:
 // 1 when the folder is known and the deletion was requested (whether or
 // not the shortcut existed), 0 when the folder is unknown or the path
-// would not fit.
+// would not fit. A name (and a group) must name one entry of its folder:
+// an empty name, "." or "..", or one holding '*', '?', '\', '/' or ':'
+// (outside double-byte characters) deletes nothing and gives 0.
 int RemoveCommonStartupShortcut(const char *name);
 int RemoveStartupShortcut(const char *name);
 

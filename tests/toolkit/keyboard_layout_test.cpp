@@ -1,206 +1,52 @@
-// Keyboard layout removal in the prefix's own registry. Each case makes its
-// layout keys under HKLM "...\Control\Keyboard Layouts" and its numbered
-// preload entries under HKCU "Keyboard Layout\Preload", runs the removal,
-// reads back what is left, and removes everything it made; the preload
-// key's own named values (a fresh prefix keeps its list there) are checked
-// to be untouched.
+// Keyboard layout removal in the prefix's registry: each row makes its
+// layout keys and numbered preload entries (of any type), removes a layout
+// and reads back what is left.
 #include "toolkit/keyboard_layout.h"
 
-#include <gtest/gtest.h>
+#include "tests/toolkit/toolkit_test.h"
 
-#include <map>
-#include <string>
-#include <vector>
+static const std::string kLayouts = "System\\CurrentControlSet\\Control\\Keyboard Layouts\\", kPreload = "Keyboard Layout\\Preload\\";
 
-#include "tests/toolkit/import_patch.h"
+// Entry number: type and bytes as stored (RegGetValueA reads a string back with its zero).
+typedef std::map<int, std::pair<DWORD, std::string>> Preload;
+static std::pair<DWORD, std::string> Sz(const std::string &text) { return {REG_SZ, text + '\0'}; }
 
-namespace {
-
-const char LAYOUTS_PATH[] = "System\\CurrentControlSet\\Control\\Keyboard Layouts";
-const char PRELOAD_PATH[] = "Keyboard Layout\\Preload";
-const int HIGHEST_ENTRY = 12;  // the cases use entries 1 to 12 at most
-
-typedef std::map<int, std::string> Preload;  // entry number -> layout identifier
-
-bool KeyExists(HKEY root, const std::string &path) {
-  HKEY key;
-  if (RegOpenKeyExA(root, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
-  RegCloseKey(key);
-  return true;
-}
-
-Preload ReadPreload() {
+static Preload ReadPreload() {
   Preload entries;
-  HKEY preload;
-  if (RegOpenKeyA(HKEY_CURRENT_USER, PRELOAD_PATH, &preload) != ERROR_SUCCESS) return entries;
-  for (int n = 1; n <= HIGHEST_ENTRY; ++n) {
-    char value[1024];
-    LONG size = sizeof value;
-    if (RegQueryValueA(preload, std::to_string(n).c_str(), value, &size) == ERROR_SUCCESS) entries[n] = value;
+  for (int n = 1; n <= 9; ++n) {
+    char data[1024];
+    DWORD type, size = sizeof data;
+    if (!RegGetValueA(HKEY_CURRENT_USER, (kPreload + std::to_string(n)).c_str(), nullptr, RRF_RT_ANY | RRF_NOEXPAND, &type, data, &size))
+      entries[n] = {type, std::string(data, size)};
   }
-  RegCloseKey(preload);
   return entries;
 }
 
-std::map<std::string, std::string> ReadNamedValues() {
-  std::map<std::string, std::string> values;
-  HKEY preload;
-  if (RegOpenKeyA(HKEY_CURRENT_USER, PRELOAD_PATH, &preload) != ERROR_SUCCESS) return values;
-  for (DWORD i = 0;; ++i) {
-    char name[256], data[1024];
-    DWORD nameSize = sizeof name, dataSize = sizeof data;
-    if (RegEnumValueA(preload, i, name, &nameSize, nullptr, nullptr, reinterpret_cast<BYTE *>(data), &dataSize) !=
-        ERROR_SUCCESS)
-      break;
-    values[name] = std::string(data, dataSize);
-  }
-  RegCloseKey(preload);
-  return values;
-}
-
-// Spies on the registry opens the removal makes.
-int g_Opens;
-typedef LONG(WINAPI *RegOpenKeyProc)(HKEY, LPCSTR, PHKEY);
-RegOpenKeyProc g_RealRegOpenKey;
-LONG WINAPI RegOpenKeySpy(HKEY root, LPCSTR path, PHKEY key) {
-  ++g_Opens;
-  return g_RealRegOpenKey(root, path, key);
-}
-
-class KeyboardLayoutTest : public testing::Test {
- protected:
-  void SetUp() override {
-    madeLayoutsKey_ = !KeyExists(HKEY_LOCAL_MACHINE, LAYOUTS_PATH);
-    madePreloadKey_ = !KeyExists(HKEY_CURRENT_USER, PRELOAD_PATH);
-    ASSERT_TRUE(ReadPreload().empty()) << "numbered preload entries exist already: not touching them";
-    namedBefore_ = ReadNamedValues();
-  }
-  void TearDown() override {
-    ClearPreload();
-    for (const std::string &layout : layouts_) RegDeleteKeyA(HKEY_LOCAL_MACHINE, (std::string(LAYOUTS_PATH) + "\\" + layout).c_str());
-    if (madeLayoutsKey_) RegDeleteKeyA(HKEY_LOCAL_MACHINE, LAYOUTS_PATH);
-    EXPECT_EQ(namedBefore_, ReadNamedValues());
-    if (madePreloadKey_) RegDeleteKeyA(HKEY_CURRENT_USER, PRELOAD_PATH);
-  }
-
-  void MakeLayout(const std::string &layout) {
-    HKEY key;
-    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyA(HKEY_LOCAL_MACHINE, (std::string(LAYOUTS_PATH) + "\\" + layout).c_str(), &key));
-    RegSetValueExA(key, "Layout Text", 0, REG_SZ, reinterpret_cast<const BYTE *>("Test"), 5);
-    RegCloseKey(key);
-    layouts_.push_back(layout);
-  }
-  bool LayoutExists(const std::string &layout) {
-    return KeyExists(HKEY_LOCAL_MACHINE, std::string(LAYOUTS_PATH) + "\\" + layout);
-  }
-  void WritePreload(const Preload &entries) {
-    HKEY preload;
-    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyA(HKEY_CURRENT_USER, PRELOAD_PATH, &preload));
-    for (const auto &entry : entries)
-      RegSetValueA(preload, std::to_string(entry.first).c_str(), REG_SZ, entry.second.c_str(),
-                   static_cast<DWORD>(entry.second.size() + 1));
-    RegCloseKey(preload);
-  }
-  void ClearPreload() {
-    HKEY preload;
-    if (RegOpenKeyA(HKEY_CURRENT_USER, PRELOAD_PATH, &preload) != ERROR_SUCCESS) return;
-    for (int n = 1; n <= HIGHEST_ENTRY; ++n) RegDeleteKeyA(preload, std::to_string(n).c_str());
-    RegCloseKey(preload);
-  }
-
-  bool madeLayoutsKey_ = false, madePreloadKey_ = false;
-  std::map<std::string, std::string> namedBefore_;
-  std::vector<std::string> layouts_;
-};
-
-TEST_F(KeyboardLayoutTest, RemovesTheLayoutKeyAndTheFirstMatchingEntry) {
-  const std::string longValue(300, 'A');
-  const struct {
-    const char *name;
-    std::vector<std::string> layouts;  // keys made beforehand
-    Preload before;
-    const char *identifier;
-    bool layoutGone;  // for the first layout made
-    Preload after;
-  } cases[] = {
-      {"first match goes, no renumbering, later duplicate stays",
-       {"E0F1AB12"},
-       {{1, "00000404"}, {2, "E0F1AB12"}, {3, "E0F1AB12"}, {4, "00000409"}},
-       "E0F1AB12",
-       true,
-       {{1, "00000404"}, {3, "E0F1AB12"}, {4, "00000409"}}},
-      {"lower-case identifier, upper-case entry",
-       {"E0F1AB12"},
-       {{1, "E0F1AB12"}},
-       "e0f1ab12",
-       true,
-       {}},
-      {"upper-case identifier, lower-case entry", {}, {{1, "00000404"}, {2, "e0f1ab12"}}, "E0F1AB12", false,
-       {{1, "00000404"}}},
-      {"a gap ends the search", {"E0F1AB12"}, {{1, "00000404"}, {3, "E0F1AB12"}}, "E0F1AB12", true,
-       {{1, "00000404"}, {3, "E0F1AB12"}}},
-      {"in no entry: only the layout key goes", {"E0F1AB12"}, {{1, "00000404"}}, "E0F1AB12", true,
-       {{1, "00000404"}}},
-      {"no layout key: the entry goes all the same", {}, {{1, "E0F1AB12"}}, "E0F1AB12", false, {}},
-      {"a value too long to read ends the search", {"E0F1AB12"}, {{1, longValue}, {2, "E0F1AB12"}}, "E0F1AB12", true,
-       {{1, longValue}, {2, "E0F1AB12"}}},
-      {"only ASCII letters are folded", {}, {{1, "E0F1\xE1\x62"}}, "e0f1\xC1\x42", false, {{1, "E0F1\xE1\x62"}}},
-      {"empty identifier changes nothing", {"E0F1AB12"}, {{1, ""}, {2, "E0F1AB12"}}, "", false,
-       {{1, ""}, {2, "E0F1AB12"}}},
+TEST(KeyboardLayout, RemovesTheLayoutKeyAndItsFirstStringEntry) {
+  const Preload list = {{1, Sz("00000404")}, {2, Sz("E0F1AB12")}, {3, Sz("E0F1AB12")}, {4, Sz("00000409")}};
+  const std::pair<DWORD, std::string> binary = {REG_BINARY, "0000040"}, big = Sz(std::string(300, 'A'));
+  const struct { const char *name; std::vector<std::string> layouts; Preload before; const char *id; Preload after; } cases[] = {
+      {"first match only, no renumbering", {"E0F1AB12"}, list, "E0F1AB12", {{1, list.at(1)}, {3, list.at(3)}, {4, list.at(4)}}},
+      {"letter case", {}, {{1, Sz("00000404")}, {2, Sz("e0f1ab12")}}, "E0f1AB12", {{1, Sz("00000404")}}},
+      {"a gap ends the list", {"E0F1AB12"}, {{1, list.at(1)}, {3, list.at(3)}}, "E0F1AB12", {{1, list.at(1)}, {3, list.at(3)}}},
+      {"so does a value too long to read", {}, {{1, big}, {2, list.at(2)}}, "E0F1AB12", {{1, big}, {2, list.at(2)}}},
+      {"a binary entry is no layout", {}, {{1, Sz("E0010404")}, {2, binary}, {3, list.at(1)}}, "00000404", {{1, Sz("E0010404")}, {2, binary}}},
+      {"a string stored without its zero", {}, {{1, {REG_SZ, "00000404"}}}, "00000404", {}},
+      {"empty identifier", {"E0F1AB12"}, {{1, Sz("")}}, "", {{1, Sz("")}}},
+      {"a backslash reaches no nested key", {"E0F1AB12\\SUB"}, {{1, Sz("E0F1AB12\\SUB")}}, "e0f1ab12\\sub", {{1, Sz("E0F1AB12\\SUB")}}},
   };
   for (const auto &c : cases) {
     SCOPED_TRACE(c.name);
-    for (const std::string &layout : c.layouts) MakeLayout(layout);
-    WritePreload(c.before);
-    RemoveKeyboardLayout(c.identifier);
-    if (!c.layouts.empty()) {
-      EXPECT_EQ(c.layoutGone, !LayoutExists(c.layouts[0]));
-    }
-    EXPECT_EQ(c.after, ReadPreload());
-    ClearPreload();
+    for (const std::string &layout : c.layouts) RegSetKeyValueA(HKEY_LOCAL_MACHINE, (kLayouts + layout).c_str(), nullptr, REG_SZ, "", 1);
+    for (const auto &e : c.before)
+      RegSetKeyValueA(HKEY_CURRENT_USER, (kPreload + std::to_string(e.first)).c_str(), nullptr, e.second.first, e.second.second.data(),
+                      static_cast<DWORD>(e.second.second.size()));
+    RemoveKeyboardLayout(c.id);
+    EXPECT_TRUE(ReadPreload() == c.after);
+    for (const std::string &layout : c.layouts)  // gone? (the layout keys made here have a default value)
+      EXPECT_EQ(layout == c.id, RegGetValueA(HKEY_LOCAL_MACHINE, (kLayouts + layout).c_str(), nullptr, RRF_RT_ANY, nullptr, nullptr, nullptr) != 0);
+    for (int n = 1; n <= 9; ++n) RegDeleteKeyA(HKEY_CURRENT_USER, (kPreload + std::to_string(n)).c_str());
+    for (const std::string &layout : c.layouts) RegDeleteTreeA(HKEY_LOCAL_MACHINE, (kLayouts + layout.substr(0, 8)).c_str());
   }
+  RegDeleteKeyA(HKEY_LOCAL_MACHINE, kLayouts.c_str());  // made here (a fresh prefix has none); one with layouts stays
 }
-
-// The preload list as a fresh prefix keeps it, as named values: not seen,
-// while the layout key still goes.
-TEST_F(KeyboardLayoutTest, NamedPreloadValuesAreNotSeen) {
-  const std::string layout = "E0F1AB34";
-  MakeLayout(layout);
-  HKEY preload;
-  ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyA(HKEY_CURRENT_USER, PRELOAD_PATH, &preload));
-  const char name[] = "9";  // a named value of the test's own, next to the prefix's
-  ASSERT_EQ(ERROR_SUCCESS, RegSetValueExA(preload, name, 0, REG_SZ, reinterpret_cast<const BYTE *>(layout.c_str()),
-                                          static_cast<DWORD>(layout.size() + 1)));
-  RemoveKeyboardLayout(layout.c_str());
-  char value[64] = "";
-  DWORD size = sizeof value;
-  EXPECT_EQ(ERROR_SUCCESS, RegQueryValueExA(preload, name, nullptr, nullptr, reinterpret_cast<BYTE *>(value), &size));
-  EXPECT_EQ(layout, value);
-  EXPECT_FALSE(LayoutExists(layout));
-  RegDeleteValueA(preload, name);
-  RegCloseKey(preload);
-}
-
-// An identifier must fit the 260-byte working text: 259 bytes are looked
-// up, 260 are refused before any key is opened.
-TEST_F(KeyboardLayoutTest, IdentifierOf260BytesIsRefusedBeforeTheRegistry) {
-  ScopedImportPatch patch("ADVAPI32.dll", "RegOpenKeyA", reinterpret_cast<void *>(RegOpenKeySpy));
-  g_RealRegOpenKey = reinterpret_cast<RegOpenKeyProc>(patch.original());
-  ASSERT_NE(nullptr, g_RealRegOpenKey);
-  const struct {
-    size_t length;
-    int opens;
-  } cases[] = {{259, 2}, {260, 0}, {1000, 0}};
-  for (const auto &c : cases) {
-    SCOPED_TRACE(c.length);
-    const std::string identifier(c.length, 'B');
-    WritePreload({{1, "00000404"}});
-    g_Opens = 0;
-    RemoveKeyboardLayout(identifier.c_str());
-    EXPECT_EQ(c.opens, g_Opens);
-    EXPECT_EQ(Preload({{1, "00000404"}}), ReadPreload());
-    ClearPreload();
-  }
-}
-
-}  // namespace
