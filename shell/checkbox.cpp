@@ -1,6 +1,8 @@
 // Check-box helpers.
 #include "shell/checkbox.h"
 
+#include "shell/page_messages.h"
+
 short GetScaleUnit(HWND window) {
   int dpi = SCALE_DPI;
   if (HDC dc = GetDC(window)) {
@@ -16,9 +18,19 @@ HWND CreateCheckBox(HWND page, int id, int x, int y, short unit, DWORD style, HI
                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
 }
 
-void CheckButton(HWND window, int id) { CheckDlgButton(window, id, BST_CHECKED); }
+namespace {
 
-void UncheckButton(HWND window, int id) { CheckDlgButton(window, id, BST_UNCHECKED); }
+void SetBoxState(HWND window, int id, UINT state) {
+  const UINT before = IsDlgButtonChecked(window, id);
+  CheckDlgButton(window, id, state);
+  if (IsDlgButtonChecked(window, id) != before) SendMessageA(window, WM_BOX_TOGGLED, id, 0);
+}
+
+}  // namespace
+
+void CheckButton(HWND window, int id) { SetBoxState(window, id, BST_CHECKED); }
+
+void UncheckButton(HWND window, int id) { SetBoxState(window, id, BST_UNCHECKED); }
 
 int ToggleButton(HWND window, int id) {
   if (IsDlgButtonChecked(window, id) == 0) {

@@ -22,6 +22,8 @@ short GetScaleUnit(HWND window);
 // control, or null.
 HWND CreateCheckBox(HWND page, int id, int x, int y, short unit, DWORD style, HINSTANCE instance);
 
+// Both send WM_BOX_TOGGLED (shell/page_messages.h) to the window when the
+// box's state changed.
 void CheckButton(HWND window, int id);
 void UncheckButton(HWND window, int id);
 

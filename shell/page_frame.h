@@ -6,6 +6,9 @@
 #include <windows.h>
 
 #include "shell/hotspot.h"
+#include "shell/page_items.h"
+
+struct PageAccessible;  // shell/page_access.cpp
 
 // Per-page state; the bitmap and icon live as long as the process.
 struct PageSkin {
@@ -13,6 +16,9 @@ struct PageSkin {
   HICON icon;
   HotspotList hotspots;
   HANDLE instanceMutex;  // only the main page holds one
+  int focusedItem;       // index in the page's item table (shell/page_keys.h)
+  RECT focusMark;        // where the focus mark is drawn; empty for none
+  PageAccessible *accessible;  // what screen readers get, made on their first request
 };
 
 // Steps 2 to 5 of a page's creation: centre on the desktop, go topmost,
@@ -22,7 +28,8 @@ void PagePlaceAndLoadSkin(HWND page, PageSkin *skin, const CREATESTRUCTA *create
 // The whole common creation: rounded region, then PagePlaceAndLoadSkin.
 void PageCreateCommon(HWND page, PageSkin *skin, const CREATESTRUCTA *create, WORD bitmapId);
 
-// WM_PAINT: copies the skin to the window, whatever the update region.
+// WM_PAINT: copies the skin to the window, whatever the update region,
+// and draws the focus mark.
 LRESULT PagePaint(HWND page, const PageSkin *skin);
 
 // Lets the system move the caption-less page as if its title bar were held.
@@ -39,6 +46,10 @@ struct PageHandlers {
   LRESULT (*createControls)(HWND page, const CREATESTRUCTA *create);
   LRESULT (*command)(HWND page, WPARAM wParam, LPARAM lParam);
   LRESULT (*click)(HWND page, WPARAM wParam, LPARAM lParam);
+  // What a click on hotspot `id` does; 0 when the page ties no action to
+  // the id (a click there drags the page).
+  int (*hotspot)(HWND page, WORD id);
+  const PageItemTable *items;  // what the keyboard and screen readers reach
 };
 
 // Window procedure body shared by the pages: routes the frame's messages to
