@@ -13,7 +13,6 @@
 // page's items in table order (shell/page_items.h).
 #include "shell/page_access.h"
 
-#include <ole2.h>
 #include <oleacc.h>
 
 #include "locale/catalogue.h"
@@ -208,7 +207,7 @@ struct PageAccessible final : IAccessible {
     return S_FALSE;
   }
 
-  // Focus and selection: the keyboard's focused item; nothing selects.
+  // Focus: the keyboard's focused item; nothing is selected.
   HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT *child) override {
     child->vt = VT_EMPTY;
     if (!HasKeyboard()) return S_FALSE;
@@ -219,13 +218,11 @@ struct PageAccessible final : IAccessible {
     children->vt = VT_EMPTY;
     return S_FALSE;
   }
-  HRESULT STDMETHODCALLTYPE accSelect(LONG flags, VARIANT child) override {
-    int index;
-    if (FAILED(ItemOf(child, &index)) || index == SELF) return E_INVALIDARG;
-    if (flags != SELFLAG_TAKEFOCUS) return DISP_E_MEMBERNOTFOUND;
-    if (!IsPageItemUsable(page, Table()->items[index])) return E_FAIL;
-    SetPageFocusItem(page, skin, handlers, index);
-    return S_OK;
+  // Focus moves with the keyboard only; nothing navigates but the tree.
+  HRESULT STDMETHODCALLTYPE accSelect(LONG, VARIANT) override { return DISP_E_MEMBERNOTFOUND; }
+  HRESULT STDMETHODCALLTYPE accNavigate(LONG, VARIANT, VARIANT *end) override {
+    end->vt = VT_EMPTY;
+    return DISP_E_MEMBERNOTFOUND;
   }
 
   // Default action: what a click does.
@@ -287,22 +284,6 @@ struct PageAccessible final : IAccessible {
     SetChild(child, CHILDID_SELF);
     return S_OK;
   }
-  // Table order among the children; first and last child from the page.
-  HRESULT STDMETHODCALLTYPE accNavigate(LONG direction, VARIANT start, VARIANT *end) override {
-    end->vt = VT_EMPTY;
-    int index;
-    if (FAILED(ItemOf(start, &index))) return E_INVALIDARG;
-    const int count = Table()->count;
-    int to = -1;
-    if (index == SELF && direction == NAVDIR_FIRSTCHILD) to = 0;
-    if (index == SELF && direction == NAVDIR_LASTCHILD) to = count - 1;
-    if (index != SELF && direction == NAVDIR_NEXT) to = index + 1;
-    if (index != SELF && direction == NAVDIR_PREVIOUS) to = index - 1;
-    if (to < 0 || to >= count) return S_FALSE;
-    SetChild(end, to + 1);
-    return S_OK;
-  }
-
   HRESULT STDMETHODCALLTYPE put_accName(VARIANT, BSTR) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE put_accValue(VARIANT, BSTR) override { return E_NOTIMPL; }
 };

@@ -53,6 +53,18 @@ void ActivateHotspot(HWND page, const PageHandlers *handlers, WORD id) {
   if (id) handlers->hotspot(page, id);
 }
 
+// Moves the focus to item `index` (ignored when it is not usable), moves
+// the mark and tells screen readers.
+void SetPageFocusItem(HWND page, PageSkin *skin, const PageHandlers *handlers, int index) {
+  if (index < 0 || index >= handlers->items->count ||
+      !IsPageItemUsable(page, handlers->items->items[index]))
+    return;
+  const int before = GetPageFocusItem(page, skin, handlers);
+  skin->focusedItem = index;
+  MoveFocusMark(page, skin, handlers);
+  if (index != before) NotifyFocus(page, index);
+}
+
 }  // namespace
 
 void RouteBoxKeyToPage(MSG *message) {
@@ -66,16 +78,6 @@ int GetPageFocusItem(HWND page, const PageSkin *skin, const PageHandlers *handle
   if (index >= 0 && index < table->count && IsPageItemUsable(page, table->items[index]))
     return index;
   return NextUsableItem(page, table, index, 1);
-}
-
-void SetPageFocusItem(HWND page, PageSkin *skin, const PageHandlers *handlers, int index) {
-  if (index < 0 || index >= handlers->items->count ||
-      !IsPageItemUsable(page, handlers->items->items[index]))
-    return;
-  const int before = GetPageFocusItem(page, skin, handlers);
-  skin->focusedItem = index;
-  MoveFocusMark(page, skin, handlers);
-  if (index != before) NotifyFocus(page, index);
 }
 
 int ActivatePageItem(HWND page, const PageHandlers *handlers, int index) {

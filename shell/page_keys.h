@@ -36,10 +36,6 @@ LRESULT PageKeyDown(HWND page, PageSkin *skin, const PageHandlers *handlers, WPA
 // next usable one after it; -1 when the page has none.
 int GetPageFocusItem(HWND page, const PageSkin *skin, const PageHandlers *handlers);
 
-// Moves the focus to item `index` (ignored when it is not usable), moves
-// the mark and tells screen readers.
-void SetPageFocusItem(HWND page, PageSkin *skin, const PageHandlers *handlers, int index);
-
 // What a click on item `index` does: a box gets its BN_CLICKED command, a
 // hotspot its action. Returns 0 when nothing was done.
 int ActivatePageItem(HWND page, const PageHandlers *handlers, int index);
