@@ -44,8 +44,8 @@ LRESULT SystemPageClick(HWND page, WPARAM wParam, LPARAM lParam) {
 }
 
 const PageHandlers kSystemPageHandlers = {
-    IDB_SKIN_SYSTEM, CreateSystemPageControls, SystemPageCommand, SystemPageClick, OptionsPageHotspot,
-    &SYSTEM_ITEM_TABLE};
+    IDB_SKIN_SYSTEM, CreateSystemPageControls, SystemPageCommand, SystemPageClick,
+    OptionsPageHotspot, &SYSTEM_ITEM_TABLE};
 
 }  // namespace
 

@@ -57,8 +57,8 @@ int LoadOle() {
   g_Ole.sysAllocString = LoadProc<SysAllocStringProc>("oleaut32.dll", "SysAllocString");
   // Objects are handed to other processes: the thread must be in COM's
   // single-threaded apartment, whose calls arrive through the message loop.
-  g_Ole.ready = coInitialize && g_Ole.coUninitialize && g_Ole.lresultFromObject && g_Ole.objectFromWindow &&
-                g_Ole.sysAllocString && SUCCEEDED(coInitialize(nullptr));
+  g_Ole.ready = coInitialize && g_Ole.coUninitialize && g_Ole.lresultFromObject &&
+                g_Ole.objectFromWindow && g_Ole.sysAllocString && SUCCEEDED(coInitialize(nullptr));
   return g_Ole.ready;
 }
 
