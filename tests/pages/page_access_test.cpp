@@ -182,11 +182,12 @@ TEST_F(Chooser, ScreenReadersGetNamesRolesStatesPlacesAndActions) {
   const RECT box = driver::ChildRectOf(pages_.main, 3);
   ASSERT_TRUE(driver::ClickAtClient(pages_.main, box.left + 6, box.top + 6));
   EXPECT_TRUE(a11y::WaitForEvent({EVENT_OBJECT_STATECHANGE, pages_.main, 2}));
-  a11y::Press({kTab});
-  EXPECT_TRUE(a11y::WaitForEvent({EVENT_OBJECT_FOCUS, pages_.main, 3}));
+  a11y::Press({kTab, kBack, kBack});  // children 3, 2, 1
+  for (LONG child : {3, 1}) EXPECT_TRUE(a11y::WaitForEvent({EVENT_OBJECT_FOCUS, pages_.main, child})) << child;
   VARIANT focus = {}, state = {};
-  EXPECT_TRUE(main->get_accFocus(&focus) == S_OK && focus.lVal == 3);
-  EXPECT_TRUE(main->get_accState(a11y::Child(3), &state) == S_OK && state.lVal == (STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_FOCUSED));
+  EXPECT_TRUE(main->get_accFocus(&focus) == S_OK && focus.lVal == 1);
+  EXPECT_TRUE(main->get_accState(a11y::Child(1), &state) == S_OK &&
+              state.lVal == (STATE_SYSTEM_CHECKED | STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_FOCUSED));
   // Hotspots act once the call has returned: Options, OK, Exit.
   EXPECT_EQ(S_OK, main->accDoDefaultAction(a11y::Child(3)));
   EXPECT_TRUE(driver::WaitUntil([&] { return a11y::HasKeyboard(pages_.suite); }));
