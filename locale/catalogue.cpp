@@ -34,6 +34,8 @@ const CatalogueEntry kCatalogue[] = {
    "\xa6w\xb8\xcb\xa5\xf4\xa6\xf3\xc0\xc9\xae\xd7\xa1" "C",
    "The list of files to install is too long for the Palm Desktop install tool's command "
    "line. Nothing has been installed."},
+  // The names of the pages' items, from locale/labels.tsv.
+#include "locale/label_texts.inc"
 };
 
 int IsDbcsSystemWithCodePage(UINT codePage) {

@@ -5,6 +5,10 @@
 
 #include <windows.h>
 
+// The labels the skins show beside the pages' items, ids from 100 on
+// (LabelId, generated from locale/labels.tsv).
+#include "locale/labels.h"
+
 // Message ids of GetMessageText.
 enum MessageId : WORD {
   MSG_CAPTION = 1,          // caption of every message box

@@ -2,6 +2,7 @@
 // converter. The main page's product C box follows whether any direction
 // is chosen.
 #include "pages/page_controls.h"
+#include "pages/page_items.h"
 #include "pages/pages.h"
 #include "res/resource.h"
 #include "shell/checkbox.h"
@@ -31,8 +32,9 @@ LRESULT ConverterPageClick(HWND page, WPARAM wParam, LPARAM lParam) {
   return 0;
 }
 
-const PageHandlers kConverterPageHandlers = {IDB_SKIN_CONVERTER, CreateConverterPageControls,
-                                             ConverterPageCommand, ConverterPageClick};
+const PageHandlers kConverterPageHandlers = {
+    IDB_SKIN_CONVERTER, CreateConverterPageControls, ConverterPageCommand, ConverterPageClick,
+    OptionsPageHotspot, &CONVERTER_ITEM_TABLE};
 
 }  // namespace
 

@@ -3,6 +3,7 @@
 // start-up checks: single instance, code-page warning, start folder.
 #include "install/install_tool.h"
 #include "pages/page_controls.h"
+#include "pages/page_items.h"
 #include "pages/pages.h"
 #include "res/resource.h"
 #include "shell/checkbox.h"
@@ -50,13 +51,11 @@ HWND OptionsPageOf(WORD hotspot) {
   }
 }
 
-LRESULT MainPageClick(HWND page, WPARAM wParam, LPARAM lParam) {
-  const WORD id = HotspotHitTest(&s_skin.hotspots, LOWORD(lParam), HIWORD(lParam));
+// What a click on hotspot `id` does; 0 for no hotspot (0xFFFF) or id 0,
+// where a click drags the page.
+int MainPageHotspot(HWND page, WORD id) {
   // Unsigned on purpose: no hotspot (0xFFFF) and id 0 both come out large.
-  if (static_cast<WORD>(id - 1) > MAIN_HOT_LAST - 1) {
-    PageStartDrag(page);
-    return 0;
-  }
+  if (static_cast<WORD>(id - 1) > MAIN_HOT_LAST - 1) return 0;
   if (id == MAIN_HOT_OK) {
     StartPalmInstall(page);
   } else if (id == MAIN_HOT_EXIT) {
@@ -66,11 +65,17 @@ LRESULT MainPageClick(HWND page, WPARAM wParam, LPARAM lParam) {
     const int productBox = id - MAIN_HOT_FIRST_OPTIONS + MAIN_BOX_SUITE;
     if (IsDlgButtonChecked(page, productBox)) ShowPageInstead(OptionsPageOf(id), page);
   }
+  return 1;
+}
+
+LRESULT MainPageClick(HWND page, WPARAM wParam, LPARAM lParam) {
+  if (!MainPageHotspot(page, HotspotHitTest(&s_skin.hotspots, LOWORD(lParam), HIWORD(lParam))))
+    PageStartDrag(page);
   return 0;
 }
 
 const PageHandlers kMainPageHandlers = {IDB_SKIN_MAIN, CreateMainPageControls, MainPageCommand,
-                                        MainPageClick};
+                                        MainPageClick, MainPageHotspot, &MAIN_ITEM_TABLE};
 
 // The start-up checks wrap the common creation: the instance check comes
 // before anything else, the code-page warning after the region.

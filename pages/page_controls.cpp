@@ -43,10 +43,14 @@ void ShowPageInstead(HWND shown, HWND hidden) {
   ShowWindow(shown, SW_SHOW);
 }
 
+int OptionsPageHotspot(HWND page, WORD id) {
+  if (id != OPTIONS_HOT_OK) return 0;
+  ShowPageInstead(g_Shell.mainWnd, page);
+  return 1;
+}
+
 void OptionsPageClick(HWND page, const HotspotList *hotspots, LPARAM lParam) {
-  if (HotspotHitTest(hotspots, LOWORD(lParam), HIWORD(lParam)) == OPTIONS_HOT_OK)
-    ShowPageInstead(g_Shell.mainWnd, page);
-  else
+  if (!OptionsPageHotspot(page, HotspotHitTest(hotspots, LOWORD(lParam), HIWORD(lParam))))
     PageStartDrag(page);
 }
 

@@ -27,6 +27,10 @@ void ShowPageInstead(HWND shown, HWND hidden);
 // Checks or unchecks boxes first..last of a page.
 void SetBoxRange(HWND page, int first, int last, int checked);
 
+// What a click on an options page's hotspot `id` does: OK returns to the
+// main page; 0 for any other id (a click there drags the page).
+int OptionsPageHotspot(HWND page, WORD id);
+
 // A click on an options page: its OK button returns to the main page, any
 // other point drags the page.
 void OptionsPageClick(HWND page, const HotspotList *hotspots, LPARAM lParam);

@@ -1,6 +1,7 @@
 // The suite page: components of product A, the input-method suite. The
 // main page's product box is never changed from here.
 #include "pages/page_controls.h"
+#include "pages/page_items.h"
 #include "pages/pages.h"
 #include "res/resource.h"
 #include "shell/checkbox.h"
@@ -33,8 +34,9 @@ LRESULT SuitePageClick(HWND page, WPARAM wParam, LPARAM lParam) {
   return 0;
 }
 
-const PageHandlers kSuitePageHandlers = {IDB_SKIN_SUITE, CreateSuitePageControls, SuitePageCommand,
-                                         SuitePageClick};
+const PageHandlers kSuitePageHandlers = {
+    IDB_SKIN_SUITE, CreateSuitePageControls, SuitePageCommand, SuitePageClick, OptionsPageHotspot,
+    &SUITE_ITEM_TABLE};
 
 }  // namespace
 

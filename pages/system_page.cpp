@@ -2,6 +2,7 @@
 // less-common and extended sets need its common set; the main page's
 // (hidden) product B box follows whether any common set is chosen.
 #include "pages/page_controls.h"
+#include "pages/page_items.h"
 #include "pages/pages.h"
 #include "res/resource.h"
 #include "shell/checkbox.h"
@@ -42,8 +43,9 @@ LRESULT SystemPageClick(HWND page, WPARAM wParam, LPARAM lParam) {
   return 0;
 }
 
-const PageHandlers kSystemPageHandlers = {IDB_SKIN_SYSTEM, CreateSystemPageControls,
-                                          SystemPageCommand, SystemPageClick};
+const PageHandlers kSystemPageHandlers = {
+    IDB_SKIN_SYSTEM, CreateSystemPageControls, SystemPageCommand, SystemPageClick,
+    OptionsPageHotspot, &SYSTEM_ITEM_TABLE};
 
 }  // namespace
 

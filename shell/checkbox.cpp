@@ -1,15 +1,27 @@
 // Check-box helpers.
 #include "shell/checkbox.h"
 
+#include "shell/page_messages.h"
+
 HWND CreateCheckBox(HWND page, int id, const RECT &place, DWORD style, HINSTANCE instance) {
   return CreateWindowExA(0, "button", "", style, place.left, place.top, place.right - place.left,
                          place.bottom - place.top, page,
                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
 }
 
-void CheckButton(HWND window, int id) { CheckDlgButton(window, id, BST_CHECKED); }
+namespace {
 
-void UncheckButton(HWND window, int id) { CheckDlgButton(window, id, BST_UNCHECKED); }
+void SetBoxState(HWND window, int id, UINT state) {
+  const UINT before = IsDlgButtonChecked(window, id);
+  CheckDlgButton(window, id, state);
+  if (IsDlgButtonChecked(window, id) != before) SendMessageA(window, WM_BOX_TOGGLED, id, 0);
+}
+
+}  // namespace
+
+void CheckButton(HWND window, int id) { SetBoxState(window, id, BST_CHECKED); }
+
+void UncheckButton(HWND window, int id) { SetBoxState(window, id, BST_UNCHECKED); }
 
 int ToggleButton(HWND window, int id) {
   if (IsDlgButtonChecked(window, id) == 0) {

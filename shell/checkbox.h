@@ -17,6 +17,8 @@ const int CHECKBOX_SIDE = 12;  // side of a box at scale unit 1
 // Returns the control, or null.
 HWND CreateCheckBox(HWND page, int id, const RECT &place, DWORD style, HINSTANCE instance);
 
+// Both send WM_BOX_TOGGLED (shell/page_messages.h) to the window when the
+// box's state changed.
 void CheckButton(HWND window, int id);
 void UncheckButton(HWND window, int id);
 

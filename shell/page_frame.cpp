@@ -4,6 +4,9 @@
 #include "shell/page_frame.h"
 
 #include "res/resource.h"
+#include "shell/page_access.h"
+#include "shell/page_keys.h"
+#include "shell/page_messages.h"
 #include "shell/placement.h"
 
 static_assert(IDB_SKIN_MAIN_2X == IDB_SKIN_MAIN + IDB_SKIN_2X_OFFSET &&
@@ -49,6 +52,7 @@ LRESULT PagePaint(HWND page, const PageSkin *skin) {
     SelectObject(memory, kept);
     DeleteDC(memory);
   }
+  if (!IsRectEmpty(&skin->focusMark)) DrawFocusRect(dc, &skin->focusMark);
   EndPaint(page, &paint);
   return 0;
 }
@@ -76,11 +80,34 @@ LRESULT PageFrameProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam, Pag
     case WM_PAINT:
       return PagePaint(page, skin);
     case WM_COMMAND:
+      FollowClickedBox(page, skin, handlers, wParam, lParam);
       return handlers->command(page, wParam, lParam);
     case WM_LBUTTONDOWN:
       return handlers->click(page, wParam, lParam);
     case WM_DESTROY:
       return PageDestroy(skin);
+    // The keyboard (shell/page_keys.h) and screen readers (shell/page_access.h).
+    case WM_KEYDOWN:
+      return PageKeyDown(page, skin, handlers, wParam, lParam);
+    case WM_ACTIVATE:
+      PageActivated(page, wParam);
+      return DefWindowProcA(page, message, wParam, lParam);
+    case WM_PAGE_TAKE_KEYBOARD:
+      PageTakeKeyboard(page);
+      return 0;
+    case WM_SETFOCUS:
+      PageGotFocus(page, skin, handlers);
+      return 0;
+    case WM_CLOSE:
+      return PageClose(page, handlers);
+    case WM_GETOBJECT:
+      return PageGetObject(page, skin, handlers, wParam, lParam);
+    case WM_BOX_TOGGLED:
+      NotifyBoxToggled(page, handlers, static_cast<int>(wParam));
+      return 0;
+    case WM_PAGE_ACTIVATE_HOTSPOT:
+      handlers->hotspot(page, static_cast<WORD>(wParam));
+      return 0;
     default:
       return DefWindowProcA(page, message, wParam, lParam);
   }

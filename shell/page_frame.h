@@ -6,6 +6,9 @@
 #include <windows.h>
 
 #include "shell/hotspot.h"
+#include "shell/page_items.h"
+
+struct PageAccessible;  // shell/page_access.cpp
 
 // Per-page state; the bitmap and icon live as long as the process.
 struct PageSkin {
@@ -15,6 +18,9 @@ struct PageSkin {
   HICON icon;
   HotspotList hotspots;
   HANDLE instanceMutex;  // only the main page holds one
+  int focusedItem;       // index in the page's item table (shell/page_keys.h)
+  RECT focusMark;        // where the focus mark is drawn; empty for none
+  PageAccessible *accessible;  // what screen readers get, made on their first request
 };
 
 // Steps 2 to 5 of a page's creation: centre on the desktop, go topmost,
@@ -27,7 +33,8 @@ void PageCreateCommon(HWND page, PageSkin *skin, const CREATESTRUCTA *create, WO
 
 // WM_PAINT: draws the skin over the whole page, whatever the update
 // region: copied when the bitmap has the page's size (370u x 410u),
-// stretched with halftone otherwise (the 2x drawing at u >= 3).
+// stretched with halftone otherwise (the 2x drawing at u >= 3);
+// then the focus mark.
 LRESULT PagePaint(HWND page, const PageSkin *skin);
 
 // Lets the system move the caption-less page as if its title bar were held.
@@ -44,6 +51,10 @@ struct PageHandlers {
   LRESULT (*createControls)(HWND page, const CREATESTRUCTA *create);
   LRESULT (*command)(HWND page, WPARAM wParam, LPARAM lParam);
   LRESULT (*click)(HWND page, WPARAM wParam, LPARAM lParam);
+  // What a click on hotspot `id` does; 0 when the page ties no action to
+  // the id (a click there drags the page).
+  int (*hotspot)(HWND page, WORD id);
+  const PageItemTable *items;  // what the keyboard and screen readers reach
 };
 
 // Window procedure body shared by the pages: routes the frame's messages to

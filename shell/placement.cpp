@@ -56,6 +56,11 @@ int CenteredOrigin(int size, int otherStart, int otherSize, int screen) {
   return origin;
 }
 
+// A window not yet shown (a page being made while the main page is on
+// screen) is moved without being activated: it must not take the
+// activation, and with it the keyboard, from the page the user sees.
+static UINT NoActivation(HWND window) { return IsWindowVisible(window) ? 0 : SWP_NOACTIVATE; }
+
 BOOL CenterWindowOn(HWND window, HWND other) {
   RECT own = {}, over = {};
   GetWindowRect(window, &own);
@@ -68,9 +73,9 @@ BOOL CenterWindowOn(HWND window, HWND other) {
   }
   const int x = CenteredOrigin(own.right - own.left, over.left, over.right - over.left, screenWidth);
   const int y = CenteredOrigin(own.bottom - own.top, over.top, over.bottom - over.top, screenHeight);
-  return SetWindowPos(window, nullptr, x, y, 0, 0, SWP_NOZORDER | SWP_NOSIZE);
+  return SetWindowPos(window, nullptr, x, y, 0, 0, SWP_NOZORDER | SWP_NOSIZE | NoActivation(window));
 }
 
 BOOL SetWindowZOrder(HWND window, HWND insertAfter) {
-  return SetWindowPos(window, insertAfter, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  return SetWindowPos(window, insertAfter, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | NoActivation(window));
 }

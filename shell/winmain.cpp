@@ -1,6 +1,8 @@
 // SETUP.EXE's entry point.
 #include <windows.h>
 
+#include "shell/page_access.h"
+#include "shell/page_keys.h"
 #include "shell/startup.h"
 
 namespace {
@@ -36,9 +38,11 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, in
 
   MSG message = {};
   while (GetMessageA(&message, nullptr, 0, 0)) {
+    RouteBoxKeyToPage(&message);
     TranslateMessage(&message);
     DispatchMessageA(&message);
   }
+  EndPageAccess();
   UnregisterClassA(CHOOSER_CLASS_NAME, instance);
   return static_cast<int>(message.wParam);
 }
