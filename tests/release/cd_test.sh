@@ -12,7 +12,8 @@
 # when the test ends, passed or not.
 set -euo pipefail
 source=$1 image=$2 setup64=$3 test_exe=$4
-prefix=$(realpath -m "${CHOOSER_WINEPREFIX:-$source/build/wineprefix}")
+source "$source/scripts/wine-env"
+prefix=$(realpath -m "$CHOOSER_WINEPREFIX")
 # Makes the prefix, or adds E: to one made before the drive existed.
 flock "$source/scripts/wine-prefix" "$source/scripts/wine-prefix" "$prefix"
 drive=$(realpath -m "$prefix/../cdrom-e")
