@@ -3,7 +3,7 @@
 # (E:, on <prefix>/../cdrom-e) and runs the Windows half of the CD test
 # (cd_test.cpp) against it.
 #
-#   cd_test.sh SOURCE_DIR IMAGE SETUP_EXE_X64 TEST_EXE
+#   cd_test.sh SOURCE_DIR IMAGE SETUP_EXE_X64 TEST_EXE TEST_FILTER
 #
 # The image's files are extracted twice: at the drive's root and in
 # KIVO/DISC/ONE/, three folders down. The image's SETUP.EXE is the 32-bit
@@ -11,7 +11,7 @@
 # both copies are replaced by the x86_64 build. The drive is emptied again
 # when the test ends, passed or not.
 set -euo pipefail
-source=$1 image=$2 setup64=$3 test_exe=$4
+source=$1 image=$2 setup64=$3 test_exe=$4 filter=$5
 source "$source/scripts/wine-env"
 prefix=$(realpath -m "$CHOOSER_WINEPREFIX")
 # Makes the prefix, or adds E: to one made before the drive existed.
@@ -28,4 +28,4 @@ for place in "$drive" "$drive/KIVO/DISC/ONE"; do
   chmod -R u+w "$place"
   cp "$setup64" "$place/SETUP.EXE"
 done
-"$source/scripts/wine-run" "$test_exe" --gtest_color=no
+"$source/scripts/wine-run" "$test_exe" --gtest_color=no --gtest_filter="$filter"
