@@ -3,9 +3,8 @@
 layout as the code holds it (read through tools/art/layout.py): the file
 formats the resource loader expects, a button inside every hotspot and
 nothing of it outside, a label right of every visible check box, a plain
-square under every box; the RLE8 row encoder against an exhaustive search
-for the shortest encoding; and (Freshness) the committed art against its
-sources, drawn again and compared byte for byte.
+square under every box, every RLE8 row read strictly; and (Freshness) the
+committed art against its sources, drawn again and compared byte for byte.
 
   art_test.py [SOURCE_DIR] [unittest arguments, e.g. Freshness]
 
@@ -16,7 +15,6 @@ draws slightly different pixels, which says nothing about the sources."""
 
 import filecmp
 import os
-import random
 import struct
 import subprocess
 import sys
@@ -27,7 +25,7 @@ SOURCE = os.path.abspath(sys.argv.pop(1) if len(sys.argv) > 1 else
                          os.path.join(os.path.dirname(__file__), "..", ".."))
 sys.path.insert(0, os.path.join(SOURCE, "tools", "art"))
 
-from bmpfile import read_ico, rle8_row  # noqa: E402
+from bmpfile import read_ico  # noqa: E402
 from layout import BOX_SIDE, PAGE_SIZE, PAGES  # noqa: E402
 import make_art  # noqa: E402
 from make_art import SKIN_SCALES, skin_file  # noqa: E402
@@ -163,40 +161,6 @@ class Skins(unittest.TestCase):
             self.assertEqual({(0, 0, 0)}, {im["palette"][i] for row, mask in
                                            zip(im["pixels"], im["mask"])
                                            for i, m in zip(row, mask) if m})
-
-
-def shortest_cost(row):
-    """The fewest bytes any RLE8 encoding of the row takes, trying every
-    piece at every place: runs of 1-255 equal pixels (2 bytes), absolute
-    runs of 3-255 pixels (2 + n, padded to even)."""
-    n = len(row)
-    cost = [0] * (n + 1)
-    for i in range(n - 1, -1, -1):
-        options, length = [], 1
-        while i + length <= n and length <= 255 and row[i + length - 1] == row[i]:
-            options.append(2 + cost[i + length])
-            length += 1
-        options += [2 + k + (k & 1) + cost[i + k] for k in range(3, min(255, n - i) + 1)]
-        cost[i] = min(options)
-    return cost[0]
-
-
-class Rle8Rows(unittest.TestCase):
-    def test_shortest_encoding_of_skin_like_rows(self):
-        """Runs of one colour broken by short stretches of edge shades, some
-        longer than 255; each row decodes back and is as short as any."""
-        generator = random.Random(2000)
-        rows = [[7] * 300 + [1, 2, 3] + [7] * 260, [k % 7 for k in range(300)], [9], [1, 2]]
-        for _ in range(300):
-            width, shades, row = generator.randint(1, 120), generator.randint(1, 6), []
-            while len(row) < width:
-                row += [generator.randint(0, shades)] * generator.choice((1, 1, 1, 2, 2, 3, 5, 9))
-            rows.append(row[:width])
-        for k, row in enumerate(rows):
-            with self.subTest(row=k, pixels=row[:24]):
-                data = rle8_row(row)
-                self.assertEqual(shortest_cost(row), len(data))
-                self.assertEqual([row], strict_rle8_rows(data + b"\x00\x01", len(row)))
 
 
 class Freshness(unittest.TestCase):

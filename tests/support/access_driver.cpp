@@ -11,21 +11,14 @@ const COLORREF kNotSkin = 0xFF000000;  // no pixel read from a bitmap has the hi
 std::vector<Event> s_events;
 HWINEVENTHOOK s_hook = nullptr;
 
-// A bitmap's pixels (or, from the screen, a rectangle's), row by row from
-// the top, as 0x00RRGGBB.
-std::vector<COLORREF> PixelsOf(HBITMAP bitmap, const RECT *screenArea, int width, int height) {
+// A bitmap's pixels, row by row from the top, as 0x00RRGGBB.
+std::vector<COLORREF> PixelsOf(HBITMAP bitmap, int width, int height) {
   std::vector<COLORREF> pixels(width * height);
-  HDC screen = GetDC(nullptr), memory = CreateCompatibleDC(screen);
-  HBITMAP copy = screenArea ? CreateCompatibleBitmap(screen, width, height) : bitmap;
-  HGDIOBJ kept = SelectObject(memory, copy);
-  if (screenArea) BitBlt(memory, 0, 0, width, height, screen, screenArea->left, screenArea->top, SRCCOPY);
-  SelectObject(memory, kept);
+  HDC memory = CreateCompatibleDC(nullptr);
   BITMAPINFO info = {};
   info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-  GetDIBits(memory, copy, 0, height, pixels.data(), &info, DIB_RGB_COLORS);
-  if (screenArea) DeleteObject(copy);
+  GetDIBits(memory, bitmap, 0, height, pixels.data(), &info, DIB_RGB_COLORS);
   DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
   return pixels;
 }
 
@@ -83,7 +76,7 @@ std::vector<COLORREF> SkinOf(const std::string &setupExe, HWND page, WORD bitmap
   HBITMAP skin = LoadBitmapA(setup, MAKEINTRESOURCEA(bitmapId));
   RECT r;
   GetClientRect(page, &r);
-  std::vector<COLORREF> pixels = PixelsOf(skin, nullptr, r.right, r.bottom);
+  std::vector<COLORREF> pixels = PixelsOf(skin, r.right, r.bottom);
   DeleteObject(skin);
   FreeLibrary(setup);
   // The skin shows inside the window's region (every page has one), less
@@ -104,11 +97,9 @@ std::vector<COLORREF> SkinOf(const std::string &setupExe, HWND page, WORD bitmap
 }
 
 RECT ChangedRect(HWND page, const std::vector<COLORREF> &skin) {
-  RECT r, changed = {};
-  GetClientRect(page, &r);
-  MapWindowPoints(page, HWND_DESKTOP, reinterpret_cast<POINT *>(&r), 2);
-  const int width = r.right - r.left;
-  const std::vector<COLORREF> now = PixelsOf(nullptr, &r, width, r.bottom - r.top);
+  RECT changed = {};
+  int width = 0, height = 0;
+  const std::vector<DWORD> now = driver::GrabClient(page, &width, &height);
   for (int i = 0; i < int(now.size()) && i < int(skin.size()); ++i) {
     RECT pixel = {i % width, i / width, i % width + 1, i / width + 1};
     if (skin[i] != kNotSkin && now[i] != skin[i]) UnionRect(&changed, &changed, &pixel);
