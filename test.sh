@@ -44,7 +44,7 @@ mkdir -p build
 prefixes_made=$!
 
 cmake --preset win32 >/dev/null
-cmake --build --preset win32 -j"$jobs"
+cmake --build --preset win32 -j"$jobs" --target setup
 stage "32-bit release build"
 cmake --preset win64 >/dev/null
 cmake --build --preset win64 -j"$jobs"
@@ -52,11 +52,9 @@ stage "64-bit build"
 wait $prefixes_made || { cat build/wine-prefixes.log >&2; exit 1; }
 stage "Wine prefixes (rest)"
 
-# The native tests and the fuzz run, beside the Windows tests, at a lower
-# priority: the Windows tests wait on events, and their waits should not
-# queue behind compilers.
-(nice -n 15 bash -c 'cmake --preset native >/dev/null && cmake --build --preset native -j1 &&
-   ctest --preset native && scripts/fuzz --short') >build/native.log 2>&1 &
+# The native tests and the fuzz run, beside the Windows tests.
+(cmake --preset native >/dev/null && cmake --build --preset native -j1 &&
+   ctest --preset native && scripts/fuzz --short) >build/native.log 2>&1 &
 native=$!
 pids+=($native)
 
