@@ -214,4 +214,24 @@ TEST_F(Chooser, ScreenReadersGetNamesRolesStatesPlacesAndActions) {
   main->Release();
 }
 
+// A window of another program brought to the front keeps the keyboard: the
+// page takes it back only from nobody. A box unchecked by a message posted
+// after the switch tells when the page has handled what the switch made it
+// post.
+TEST_F(Chooser, AnotherProgramInFrontKeepsTheKeyboard) {
+  Start();
+  HWND other = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 40, 40, nullptr, nullptr, nullptr, nullptr);
+  ASSERT_TRUE(SetForegroundWindow(other));
+  PostMessageA(GetDlgItem(pages_.main, 1), BM_SETCHECK, BST_UNCHECKED, 0);
+  EXPECT_TRUE(driver::WaitUntil([&] {
+    for (MSG message; PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE);) DispatchMessageA(&message);
+    return driver::CheckStateOf(pages_.main, 1) == 0;
+  }));
+  GUITHREADINFO chooser = {};
+  chooser.cbSize = sizeof chooser;
+  GetGUIThreadInfo(GetWindowThreadProcessId(pages_.main, nullptr), &chooser);
+  EXPECT_EQ(std::vector<HWND>({other, nullptr}), std::vector<HWND>({GetForegroundWindow(), chooser.hwndActive}));
+  DestroyWindow(other);
+}
+
 }  // namespace
