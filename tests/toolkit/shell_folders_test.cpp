@@ -85,12 +85,16 @@ TEST(ShortcutRemoval, RemovesOnlyWhatIsNamed) {
   const std::string victims[] = {startup + "\\victim.lnk", common + "\\victim.lnk", inGroup + "\\victim.lnk", programs + "\\victim.lnk"};
   for (const std::string &folder : {startup, common, inGroup}) CreateDirectoryA(folder.c_str(), nullptr);
   for (const std::string &victim : victims) ASSERT_TRUE(tt::WriteBytes(victim, "victim")) << victim;
+  // Names that make the link's path 259 bytes (the longest that fits with its terminator: the
+  // deletion is asked for) and 260.
+  const std::string fits(259 - startup.size() - std::string("\\.lnk").size(), 'n'), tooLong = fits + "n";
   // folder: 0 the user's startup, 1 the common startup, 2 a program group, 3 the user's startup, unknown.
   const struct { int folder; std::string group; const char *name; int expected; std::string gone; } cases[] = {
       {0, "", "mine", 1, startup + "\\mine.lnk"}, {1, "", "mine", 1, common + "\\mine.lnk"},
       {2, group, "mine", 1, inGroup + "\\mine.lnk"}, {0, "", "absent", 1, ""},
       {0, "", "*", 0, ""}, {1, "", "vict?m", 0, ""}, {0, "", "..\\StartUp\\victim", 0, ""}, {2, group, "../victim", 0, ""},
       {2, group + "\\..", "victim", 0, ""}, {2, ".", "victim", 0, ""}, {2, "", "victim", 0, ""}, {0, "", "C:victim", 0, ""},
+      {0, "", fits.c_str(), 1, ""}, {0, "", tooLong.c_str(), 0, ""},
       {3, "", "mine", 0, ""},  // the user's folders unknown (HKEY_CURRENT_USER is another key meanwhile)
   };
   HKEY elsewhere;
