@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <functional>
 
 #include "tests/support/chooser_session.h"
@@ -83,8 +84,8 @@ TEST(Install, SelectionsToCommand) {
 TEST(Install, RegisteredForms) {
   const std::string tool = session::ToolExePath(), desktop = "C:\\Program Files\\Handheld Desktop";
   const std::string installed = desktop + "\\PDINSTALL.EXE";
-  ASSERT_TRUE(driver::MakeFolders(desktop) && driver::CopyFileTo(tool, installed));
-  ASSERT_TRUE(driver::CopyFileTo(session::BundleDir() + "\\KIVOTW2K\\REGINFO.TXT", "C:\\Program.exe"));
+  ASSERT_TRUE(std::filesystem::create_directories(desktop) && std::filesystem::copy_file(tool, installed));
+  ASSERT_TRUE(std::filesystem::copy_file(session::BundleDir() + "\\KIVOTW2K\\REGINFO.TXT", "C:\\Program.exe"));
   const struct {
     const char *name;
     std::string registered, received;
@@ -104,7 +105,7 @@ TEST(Install, RegisteredForms) {
     EXPECT_EQ(row.received + session::DefaultItems("D:\\"), rig.ToolCommandLine());
     EXPECT_EQ(13u, rig.ToolLines("queued: ").size()) << rig.ToolLog();
   }
-  EXPECT_TRUE(driver::RemoveTree("C:\\Program.exe") && driver::RemoveTree(desktop));
+  EXPECT_TRUE(std::filesystem::remove("C:\\Program.exe") && std::filesystem::remove_all(desktop) == 2);
 }
 
 // Each row ends in a message on the main page. Where the tool cannot be

@@ -1,23 +1,117 @@
 // The pages of the real SETUP.EXE under Wine without a mouse: from the
 // keyboard (real keys go to whatever window has the keyboard, so every
 // step also shows that the page on screen has it) and as a screen reader
-// finds them (each page's own accessible object, from this process).
-// CTest runs them on code pages 1252, 950 and 936: screen readers get the
-// skins' Big5 labels on 950 and their English ones elsewhere.
+// finds them (each page's own accessible object, from this process, and
+// the WinEvents the chooser raises). CTest runs them on code pages 1252,
+// 950 and 936: screen readers get the skins' Big5 labels on 950 and their
+// English ones elsewhere.
 #include <gtest/gtest.h>
+#include <oleacc.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
-#include "tests/support/access_driver.h"
+#include "tests/support/chooser_session.h"
 
 namespace {
+
+// Or-ed with a virtual key: the key is pressed with Shift or Alt held.
+const WORD kShift = 0x100, kAlt = 0x200;
+
+// Presses and releases each key in order.
+void Press(const std::vector<WORD> &keys) {
+  for (WORD key : keys) {
+    const WORD held = (key & kShift) ? VK_SHIFT : (key & kAlt) ? VK_MENU : 0;
+    const WORD order[] = {held, LOBYTE(key), LOBYTE(key), held};
+    for (int i = 0; i < 4; ++i) {
+      INPUT input = {};
+      input.type = INPUT_KEYBOARD;
+      input.ki.wVk = order[i];
+      input.ki.dwFlags = i < 2 ? 0 : KEYEVENTF_KEYUP;
+      if (order[i]) SendInput(1, &input, sizeof input);
+    }
+  }
+}
+
+// True while the page is the foreground window and has the keyboard focus.
+bool HasKeyboard(HWND page) {
+  GUITHREADINFO info = {};
+  info.cbSize = sizeof info;
+  return GetGUIThreadInfo(GetWindowThreadProcessId(page, nullptr), &info) && info.hwndFocus == page &&
+         GetForegroundWindow() == page;
+}
+
+// Shows the system page as its Options button would, if the main page had
+// one; true once it has the keyboard.
+bool ShowSystemPage(const session::Pages &pages) {
+  ShowWindow(pages.main, SW_HIDE);
+  ShowWindow(pages.system, SW_SHOW);
+  SetForegroundWindow(pages.system);
+  return driver::WaitUntil([&] { return HasKeyboard(pages.system); });
+}
+
+// Bounding box, in client coordinates, of the pixels on screen where the
+// page now differs from `before` (a picture of the same page); empty when
+// none.
+RECT ChangedRect(HWND page, const std::vector<DWORD> &before) {
+  RECT changed = {};
+  int width = 0, height = 0;
+  const std::vector<DWORD> now = driver::GrabClient(page, &width, &height);
+  for (int i = 0; i < int(now.size()) && i < int(before.size()); ++i) {
+    RECT pixel = {i % width, i / width, i % width + 1, i / width + 1};
+    if (now[i] != before[i]) UnionRect(&changed, &changed, &pixel);
+  }
+  return changed;
+}
+
+// The page's own accessible object: the test sends WM_GETOBJECT itself
+// (given 0, Wine would quietly make a standard object) and unmarshals the
+// answer. Null when the page gives none. The caller releases it.
+IAccessible *PageObject(HWND page) {
+  CoInitialize(nullptr);  // once per thread; later calls only count
+  DWORD_PTR result = 0;
+  void *object = nullptr;
+  SendMessageTimeoutA(page, WM_GETOBJECT, 0, OBJID_CLIENT, SMTO_ABORTIFHUNG, driver::kDeadlineMs, &result);
+  if (result) ObjectFromLresult(result, __uuidof(IAccessible), 0, &object);
+  return static_cast<IAccessible *>(object);
+}
+
+// A child id as the object's methods take it.
+VARIANT Child(LONG id) {
+  VARIANT child = {};
+  child.vt = VT_I4;
+  child.lVal = id;
+  return child;
+}
+
+// The WinEvents for pages' client objects (focus and state changes) of
+// the chooser started last, recorded out of context.
+struct Event { DWORD event; HWND window; LONG child; };
+std::vector<Event> s_events;
+HWINEVENTHOOK s_hook = nullptr;
+
+void CALLBACK Record(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG child, DWORD, DWORD) {
+  if (object == OBJID_CLIENT) s_events.push_back({event, window, child});
+}
+
+// Handles this thread's messages until the chooser has raised the event
+// since the last wait; true when it has.
+bool WaitForEvent(const Event &wanted) {
+  return driver::WaitUntil([&] {
+    for (MSG message; PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE);) DispatchMessageA(&message);
+    auto seen = std::find_if(s_events.begin(), s_events.end(), [&](const Event &e) {
+      return e.event == wanted.event && e.window == wanted.window && e.child == wanted.child;
+    });
+    return seen != s_events.end() && s_events.erase(s_events.begin(), seen + 1) == s_events.begin();
+  });
+}
 
 typedef HWND session::Pages::*PageOf;
 const PageOf kMain = &session::Pages::main, kSuite = &session::Pages::suite,
              kSystem = &session::Pages::system, kConverter = &session::Pages::converter;
-const WORD kTab = VK_TAB, kBack = a11y::kShift | VK_TAB, kSpace = VK_SPACE, kEnter = VK_RETURN,
-           kEsc = VK_ESCAPE, kAltF4 = a11y::kAlt | VK_F4;
+const WORD kTab = VK_TAB, kBack = kShift | VK_TAB, kSpace = VK_SPACE, kEnter = VK_RETURN,
+           kEsc = VK_ESCAPE, kAltF4 = kAlt | VK_F4;
 RECT Place(const HotspotPlace &h) { return RECT{h.x, h.y, h.x + h.width, h.y + h.height}; }
 const RECT kOptionsA = Place(session::MainButton(MAIN_HOT_SUITE_OPTIONS)),
            kOptionsC = Place(session::MainButton(MAIN_HOT_CONVERTER_OPTIONS)),
@@ -33,71 +127,74 @@ struct Item {
 
 class Chooser : public testing::Test {
  protected:
-  void TearDown() override { driver::Finish(program_); }
-  void Start() {  // a chooser a failed step left behind would hold the instance mutex
-    driver::Finish(program_);
-    pages_ = a11y::StartChooser(rig_, &program_);
-  }
-  bool EndedWell() {
-    DWORD code = 1;
-    return driver::WaitForExit(program_, &code) && code == 0;
+  // Starts a chooser (ending one a failed step left behind), records its
+  // WinEvents and waits until its main page has the keyboard.
+  void Start() {
+    ASSERT_EQ(session::Seen::kPage, rig_.Open());
+    pages_ = rig_.pages();
+    s_events.clear();
+    if (s_hook) UnhookWinEvent(s_hook);
+    s_hook = SetWinEventHook(EVENT_OBJECT_FOCUS, EVENT_OBJECT_STATECHANGE, nullptr, Record,
+                             rig_.program().info.dwProcessId, 0, WINEVENT_OUTOFCONTEXT);
+    ASSERT_TRUE(driver::WaitUntil([&] { return HasKeyboard(pages_.main); }));
   }
 
   // Presses the keys, then waits until page `shown` has the keyboard and
   // boxes `ids` of `page` read `states`.
   void Play(const char *what, std::vector<WORD> keys, PageOf shown, PageOf page, std::vector<int> ids, std::vector<int> states) {
     SCOPED_TRACE(what);
-    a11y::Press(keys);
+    Press(keys);
     EXPECT_TRUE(driver::WaitUntil([&] {
       std::vector<int> now;
       for (int id : ids) now.push_back(driver::CheckStateOf(pages_.*page, id));
-      return now == states && a11y::HasKeyboard(pages_.*shown);
+      return now == states && HasKeyboard(pages_.*shown);
     }));
   }
 
   session::Rig rig_{"D:\\"};
-  driver::Program program_ = {};
   session::Pages pages_ = {};
 };
 
 // Each page on a chooser of its own, opened with the mouse: the mark, all
-// the screen shows beside the page's skin, comes only with the keyboard.
-// Each chooser is then left through the keyboard, without installing (no
+// that changes on the page, comes only with the keyboard (a mark shown
+// before the first Tab would widen the first change to two items). Each
+// chooser is then left through the keyboard, without installing (no
 // install tool is registered: an install would stop at a message).
 TEST_F(Chooser, TabWalksTheUsableItemsInReadingOrderAndMarksThem) {
   rig_.UnregisterTool();
   // Each page is left with `out`; from an option page, the main page is then
   // left with `thenOut`, once it has the keyboard.
-  struct Case { PageOf page; WORD skin; RECT options; std::vector<Item> stops; std::vector<WORD> out, thenOut; } cases[] = {
-    {kMain, 105, {}, {1, 3, kOptionsA, kOptionsC, kMainOk, kExit}, {kAltF4}, {}},
-    {kSuite, 109, kOptionsA, {5, 7, 6, 9, 10, 11, kPageOk}, {kEsc}, {kEsc}},  // disabled 1 and 2 are passed by
-    {kConverter, 108, kOptionsC, {1, 2, kPageOk}, {kAltF4}, {}},
-    {kSystem, 110, {}, {1, 2, 3, 4, 5, 6, kPageOk}, {kEnter}, {kBack, kEnter}},  // OK, then Exit
+  struct Case { PageOf page; RECT options; std::vector<Item> stops; std::vector<WORD> out, thenOut; } cases[] = {
+    {kMain, {}, {1, 3, kOptionsA, kOptionsC, kMainOk, kExit}, {kAltF4}, {}},
+    {kSuite, kOptionsA, {5, 7, 6, 9, 10, 11, kPageOk}, {kEsc}, {kEsc}},  // disabled 1 and 2 are passed by
+    {kConverter, kOptionsC, {1, 2, kPageOk}, {kAltF4}, {}},
+    {kSystem, {}, {1, 2, 3, 4, 5, 6, kPageOk}, {kEnter}, {kBack, kEnter}},  // OK, then Exit
   };
   for (const Case &c : cases) {
-    SCOPED_TRACE(testing::Message() << "skin " << c.skin);
+    SCOPED_TRACE(testing::Message() << "page " << &c - cases);
     Start();
     HWND page = pages_.*c.page;
     ASSERT_TRUE(IsRectEmpty(&c.options) ||
                 driver::ClickAtClient(pages_.main, (c.options.left + c.options.right) / 2, (c.options.top + c.options.bottom) / 2));
-    ASSERT_TRUE(c.page != kSystem || a11y::ShowSystemPage(pages_));
-    ASSERT_TRUE(driver::WaitUntil([&] { return a11y::HasKeyboard(page); }));
-    const std::vector<COLORREF> skin = a11y::SkinOf(rig_.setupExe(), page, c.skin);
+    ASSERT_TRUE(c.page != kSystem || ShowSystemPage(pages_));
+    ASSERT_TRUE(driver::WaitUntil([&] { return HasKeyboard(page); }));
+    int width = 0, height = 0;
+    const std::vector<DWORD> unmarked = driver::GrabPainted(page, &width, &height);
     RECT seen = {};
-    for (size_t k = 0, n = c.stops.size(); k <= n + 1; ++k) {  // unmarked, around once, one back
+    for (size_t k = 1, n = c.stops.size(); k <= n + 1; ++k) {  // around once, then one back
       SCOPED_TRACE(testing::Message() << "Tab " << k);
-      RECT want = k ? c.stops[k > n ? n - 1 : k % n].Rect(page) : RECT{};
-      InflateRect(&want, k ? 3 : 0, k ? 3 : 0);
-      if (k) a11y::Press({k > n ? kBack : kTab});
-      EXPECT_TRUE(driver::WaitUntil([&] { return EqualRect(&(seen = a11y::ChangedRect(page, skin)), &want); }))
+      RECT want = c.stops[k > n ? n - 1 : k % n].Rect(page);
+      InflateRect(&want, 3, 3);
+      Press({k > n ? kBack : kTab});
+      EXPECT_TRUE(driver::WaitUntil([&] { return EqualRect(&(seen = ChangedRect(page, unmarked)), &want); }))
           << "mark at " << seen.left << "," << seen.top << "," << seen.right << "," << seen.bottom;
     }
-    a11y::Press(c.out);
+    Press(c.out);
     if (!c.thenOut.empty()) {
-      EXPECT_TRUE(driver::WaitUntil([&] { return a11y::HasKeyboard(pages_.main); }));
-      a11y::Press(c.thenOut);
+      EXPECT_TRUE(driver::WaitUntil([&] { return HasKeyboard(pages_.main); }));
+      Press(c.thenOut);
     }
-    EXPECT_TRUE(EndedWell());  // had it tried to install, a message would hold it
+    EXPECT_TRUE(rig_.WaitForEnd());  // had it tried to install, a message would hold it
   }
 }
 
@@ -115,20 +212,20 @@ TEST_F(Chooser, SpaceEnterAndEscDoWhatClicksDo) {
   Play("Enter on a box is OK", {kEnter}, kMain, kConverter, {1, 2}, {0, 0});
   Play("Options C of no product does nothing; product C again", {kEnter, kBack, kBack, kSpace},
        kMain, kConverter, {1, 2}, {1, 1});
-  ASSERT_TRUE(a11y::ShowSystemPage(pages_));
+  ASSERT_TRUE(ShowSystemPage(pages_));
   Play("common Big5 off", {kSpace}, kSystem, kSystem, {1, 2, 3, 4, 5, 6}, {0, 0, 0, 1, 1, 1});
   Play("HKSCS asks for it", {kTab, kTab, kSpace}, kSystem, kSystem, {1, 2, 3}, {1, 0, 1});
   Play("no common set: no product B", {kBack, kBack, kSpace, kTab, kTab, kTab, kSpace}, kSystem, kMain, {2}, {0});
   Play("Enter on OK", {kTab, kTab, kTab, kEnter}, kMain, kSystem, {1, 4}, {0, 0});
-  a11y::Press({kEnter});
-  ASSERT_TRUE(EndedWell() && rig_.WaitForToolDone());
+  Press({kEnter});
+  ASSERT_TRUE(rig_.WaitForEnd() && rig_.WaitForToolDone());
   EXPECT_EQ(session::ToolExePath() + session::DefaultItems("D:\\"), rig_.ToolCommandLine());
 }
 
 // A text property of a child, "-" for none.
 std::wstring Text(IAccessible *object, LONG child, HRESULT (STDMETHODCALLTYPE IAccessible::*get)(VARIANT, BSTR *)) {
   BSTR value = nullptr;
-  std::wstring result = (object->*get)(a11y::Child(child), &value) == S_OK && value ? value : L"-";
+  std::wstring result = (object->*get)(Child(child), &value) == S_OK && value ? value : L"-";
   SysFreeString(value);
   return result;
 }
@@ -154,7 +251,7 @@ TEST_F(Chooser, ScreenReadersGetNamesRolesStatesPlacesAndActions) {
   Start();
   for (const Row &row : rows) {
     SCOPED_TRACE(testing::Message() << "child " << row.child << " of " << row.count);
-    IAccessible *object = a11y::PageObject(pages_.*row.page);
+    IAccessible *object = PageObject(pages_.*row.page);
     ASSERT_NE(nullptr, object);
     LONG count = 0;
     EXPECT_TRUE(object->get_accChildCount(&count) == S_OK && count == row.count) << count;
@@ -164,9 +261,9 @@ TEST_F(Chooser, ScreenReadersGetNamesRolesStatesPlacesAndActions) {
     MapWindowPoints(pages_.*row.page, HWND_DESKTOP, reinterpret_cast<POINT *>(&r), 2);
     LONG x = 0, y = 0, w = 0, h = 0;
     VARIANT role = {}, state = {}, hit = {};
-    object->get_accRole(a11y::Child(row.child), &role);
-    object->get_accState(a11y::Child(row.child), &state);
-    object->accLocation(&x, &y, &w, &h, a11y::Child(row.child));
+    object->get_accRole(Child(row.child), &role);
+    object->get_accState(Child(row.child), &state);
+    object->accLocation(&x, &y, &w, &h, Child(row.child));
     object->accHitTest(x + w / 2, y + h / 2, &hit);
     EXPECT_EQ(std::vector<LONG>({row.role, row.state, r.left, r.top, r.right - r.left, r.bottom - r.top, row.child}),
               std::vector<LONG>({role.lVal, state.lVal, x, y, w, h, hit.lVal}));
@@ -175,42 +272,42 @@ TEST_F(Chooser, ScreenReadersGetNamesRolesStatesPlacesAndActions) {
     object->Release();
   }
   // Default actions do what clicks do, and every change is told.
-  IAccessible *main = a11y::PageObject(pages_.main), *suite = a11y::PageObject(pages_.suite);
+  IAccessible *main = PageObject(pages_.main), *suite = PageObject(pages_.suite);
   ASSERT_TRUE(main && suite);
   // Product C off and on, with its page's boxes; every change is told.
   for (int state : {0, 1}) {
-    EXPECT_EQ(S_OK, main->accDoDefaultAction(a11y::Child(2)));
+    EXPECT_EQ(S_OK, main->accDoDefaultAction(Child(2)));
     EXPECT_EQ(std::vector<int>(3, state), std::vector<int>({driver::CheckStateOf(pages_.main, 3),
                                                             driver::CheckStateOf(pages_.converter, 1),
                                                             driver::CheckStateOf(pages_.converter, 2)}));
-    for (a11y::Event told : {a11y::Event{EVENT_OBJECT_STATECHANGE, pages_.main, 2},
+    for (Event told : {Event{EVENT_OBJECT_STATECHANGE, pages_.main, 2},
                               {EVENT_OBJECT_STATECHANGE, pages_.converter, 1}, {EVENT_OBJECT_STATECHANGE, pages_.converter, 2}})
-      EXPECT_TRUE(a11y::WaitForEvent(told)) << told.window << " " << told.child;
+      EXPECT_TRUE(WaitForEvent(told)) << told.window << " " << told.child;
   }
   // No click reaches a disabled box or a hidden page.
   EXPECT_EQ(std::vector<HRESULT>(2, DISP_E_MEMBERNOTFOUND),
-            std::vector<HRESULT>({suite->accDoDefaultAction(a11y::Child(1)), suite->accDoDefaultAction(a11y::Child(3))}));
+            std::vector<HRESULT>({suite->accDoDefaultAction(Child(1)), suite->accDoDefaultAction(Child(3))}));
   EXPECT_EQ(1, driver::CheckStateOf(pages_.suite, 5));
   // A box clicked with the mouse is told of, and takes the focus.
   ASSERT_TRUE(rig_.Toggle(pages_.main, 3));
-  EXPECT_TRUE(a11y::WaitForEvent({EVENT_OBJECT_STATECHANGE, pages_.main, 2}));
-  a11y::Press({kTab, kBack, kBack});  // children 3, 2, 1
-  for (LONG child : {3, 1}) EXPECT_TRUE(a11y::WaitForEvent({EVENT_OBJECT_FOCUS, pages_.main, child})) << child;
+  EXPECT_TRUE(WaitForEvent({EVENT_OBJECT_STATECHANGE, pages_.main, 2}));
+  Press({kTab, kBack, kBack});  // children 3, 2, 1
+  for (LONG child : {3, 1}) EXPECT_TRUE(WaitForEvent({EVENT_OBJECT_FOCUS, pages_.main, child})) << child;
   VARIANT focus = {}, state = {};
   EXPECT_TRUE(main->get_accFocus(&focus) == S_OK && focus.lVal == 1);
-  EXPECT_TRUE(main->get_accState(a11y::Child(1), &state) == S_OK &&
+  EXPECT_TRUE(main->get_accState(Child(1), &state) == S_OK &&
               state.lVal == (STATE_SYSTEM_CHECKED | STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_FOCUSED));
   // Hotspots act once the call has returned: Options, OK, Exit.
-  EXPECT_EQ(S_OK, main->accDoDefaultAction(a11y::Child(3)));
-  EXPECT_TRUE(driver::WaitUntil([&] { return a11y::HasKeyboard(pages_.suite); }));
-  EXPECT_EQ(S_OK, suite->accDoDefaultAction(a11y::Child(9)));
-  EXPECT_TRUE(driver::WaitUntil([&] { return a11y::HasKeyboard(pages_.main); }));
+  EXPECT_EQ(S_OK, main->accDoDefaultAction(Child(3)));
+  EXPECT_TRUE(driver::WaitUntil([&] { return HasKeyboard(pages_.suite); }));
+  EXPECT_EQ(S_OK, suite->accDoDefaultAction(Child(9)));
+  EXPECT_TRUE(driver::WaitUntil([&] { return HasKeyboard(pages_.main); }));
   suite->Release();
   // Exit: the chooser may be gone before its answer has crossed over.
-  const HRESULT exited = main->accDoDefaultAction(a11y::Child(6));
+  const HRESULT exited = main->accDoDefaultAction(Child(6));
   EXPECT_TRUE(exited == S_OK || exited == HRESULT_FROM_WIN32(RPC_S_CALL_FAILED) || exited == RPC_E_DISCONNECTED)
       << std::hex << exited;
-  EXPECT_TRUE(EndedWell());
+  EXPECT_TRUE(rig_.WaitForEnd());
   main->Release();
 }
 

@@ -2,6 +2,7 @@
 #include "tests/support/chooser_session.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -18,12 +19,6 @@ std::wstring Wide(const std::string &text) {
   const int size = static_cast<int>(text.size());
   wide.resize(MultiByteToWideChar(CP_UTF8, 0, text.data(), size, &wide[0], size));
   return wide;
-}
-
-std::string Utf8(const wchar_t *wide) {
-  char text[1024] = "";
-  WideCharToMultiByte(CP_UTF8, 0, wide, -1, text, sizeof text, nullptr, nullptr);
-  return text;
 }
 
 // Mouse input at screen (x, y), rounded up so that the system's conversion
@@ -180,57 +175,6 @@ void RestoreRegistryValue(const SavedRegistryValue &saved) {
   if (!saved.keyExisted) RegDeleteKeyA(saved.root, saved.subkey.c_str());  // fails unless empty
 }
 
-std::string ReadFileText(const std::string &path) {
-  std::ifstream in(Wide(path).c_str(), std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
-bool MakeFolders(const std::string &path) {
-  for (size_t i = 3; i <= path.size(); ++i) {
-    if (i == path.size() || path[i] == '\\') CreateDirectoryW(Wide(path.substr(0, i)).c_str(), nullptr);
-  }
-  const DWORD attributes = GetFileAttributesW(Wide(path).c_str());
-  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
-// Visits the entries of a folder (without "." and "..").
-template <typename Visit>
-bool ForEachEntry(const std::string &folder, Visit visit) {
-  WIN32_FIND_DATAW found;
-  HANDLE search = FindFirstFileW(Wide(folder + "\\*").c_str(), &found);
-  if (search == INVALID_HANDLE_VALUE) return false;
-  bool ok = true;
-  do {
-    const std::string name = Utf8(found.cFileName);
-    if (name != "." && name != "..")
-      ok = visit(folder + "\\" + name, name, (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) && ok;
-  } while (FindNextFileW(search, &found));
-  FindClose(search);
-  return ok;
-}
-
-bool RemoveTree(const std::string &path) {
-  const std::wstring wide = Wide(path);
-  ForEachEntry(path, [](const std::string &child, const std::string &, bool) { return RemoveTree(child); });
-  SetFileAttributesW(wide.c_str(), FILE_ATTRIBUTE_NORMAL);
-  if (!RemoveDirectoryW(wide.c_str())) DeleteFileW(wide.c_str());
-  return GetFileAttributesW(wide.c_str()) == INVALID_FILE_ATTRIBUTES;
-}
-
-bool CopyFileTo(const std::string &from, const std::string &to) {
-  return CopyFileW(Wide(from).c_str(), Wide(to).c_str(), FALSE) != 0;
-}
-
-bool CopyTree(const std::string &source, const std::string &target) {
-  return MakeFolders(target) &&
-         ForEachEntry(source, [&](const std::string &from, const std::string &name, bool folder) {
-           const std::string to = target + "\\" + name;
-           return folder ? CopyTree(from, to) : CopyFileTo(from, to);
-         });
-}
-
 std::vector<DWORD> GrabClient(HWND window, int *width, int *height) {
   RECT client;
   POINT origin = {0, 0};
@@ -264,15 +208,35 @@ std::vector<DWORD> GrabClient(HWND window, int *width, int *height) {
   return pixels;
 }
 
+std::vector<DWORD> GrabPainted(HWND window, int *width, int *height) {
+  std::vector<DWORD> last, now;
+  WaitUntil([&] {
+    last.swap(now);
+    now = GrabClient(window, width, height);
+    return !now.empty() && now == last && std::count(now.begin(), now.end(), now[0]) < static_cast<long>(now.size());
+  });
+  return now;
+}
+
 }  // namespace driver
 
 namespace session {
 
 namespace {
 
+namespace fs = std::filesystem;
+
 const char kDesktopRoot[] = "C:\\chooser-tests\\desktop";
 const char kTextOpenKey[] = "Software\\Classes\\txtfile\\shell\\open\\command";
 const char kTextClassKey[] = "Software\\Classes\\.txt";  // a fresh prefix has none
+
+std::string ReadFileText(const std::string &path) {
+  std::ifstream in(fs::u8path(path), std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
 std::vector<std::string> LinesAfter(const std::string &text, const std::string &prefix) {
   std::vector<std::string> lines;
   std::istringstream in(text);
@@ -349,18 +313,26 @@ Rig::Rig(const std::string &folder, bool stage)
   } else if (stage) {
     made_.push_back(folder_.substr(0, folder_.find('\\', 3)));
   }
-  for (const std::string &path : made_) driver::RemoveTree(path);
-  driver::MakeFolders(desktopRoot_);
+  std::error_code error;
+  for (const std::string &path : made_) fs::remove_all(fs::u8path(path), error);
+  fs::create_directories(fs::u8path(desktopRoot_), error);
   if (!stage) return;
-  driver::CopyTree(BundleDir(), folder_.substr(0, folder_.size() - 1));
+  // Without its last separator: the C runtime reads no folder so spelled.
+  const fs::path target = fs::u8path(folder_).parent_path();
+  fs::create_directories(target, error);
+  fs::copy(fs::u8path(BundleDir()), target, fs::copy_options::recursive, error);
   // A chooser of an earlier test that is still ending may hold the file.
-  driver::WaitUntil([&] { return driver::CopyFileTo(driver::WindowsPathOf(CHOOSER_SETUP_EXE), setupExe_); });
+  driver::WaitUntil([&] {
+    return fs::copy_file(fs::u8path(driver::WindowsPathOf(CHOOSER_SETUP_EXE)), fs::u8path(setupExe_),
+                         fs::copy_options::overwrite_existing, error);
+  });
 }
 
 Rig::~Rig() {
   driver::Finish(program_);
   for (const driver::SavedRegistryValue &saved : saved_) driver::RestoreRegistryValue(saved);
-  for (const std::string &path : made_) driver::RemoveTree(path);
+  std::error_code error;
+  for (const std::string &path : made_) fs::remove_all(fs::u8path(path), error);
 }
 
 bool Rig::RegisterTool(const std::string &command) {
@@ -466,7 +438,7 @@ bool Rig::Running() const {
   return program_.started && WaitForSingleObject(program_.info.hProcess, 0) == WAIT_TIMEOUT;
 }
 
-std::string Rig::ToolLog() const { return driver::ReadFileText(desktopRoot_ + "\\install-tool.log"); }
+std::string Rig::ToolLog() const { return ReadFileText(desktopRoot_ + "\\install-tool.log"); }
 
 std::vector<std::string> Rig::ToolLines(const std::string &prefix) const { return LinesAfter(ToolLog(), prefix); }
 
@@ -480,7 +452,7 @@ bool Rig::WaitForToolDone() const {
 }
 
 std::vector<std::string> Rig::Openings() const {
-  return LinesAfter(driver::ReadFileText(desktopRoot_ + "\\opened.txt"), "");
+  return LinesAfter(ReadFileText(desktopRoot_ + "\\opened.txt"), "");
 }
 
 bool Rig::WaitForOpening() const {

@@ -61,6 +61,9 @@ RECT ChildRectOf(HWND parent, int id);
 // when the window's place cannot be read.
 const DWORD kOffScreen = 0xFF000000;
 std::vector<DWORD> GrabClient(HWND window, int *width, int *height);
+// The client area once painted: grabbed until two grabs running are the
+// same and not of one colour.
+std::vector<DWORD> GrabPainted(HWND window, int *width, int *height);
 
 // A registry value as it was, to be put back after a test changes it.
 struct SavedRegistryValue {
@@ -79,13 +82,6 @@ void DeleteRegistryValue(HKEY root, const std::string &subkey, const std::string
 // Rewrites the value as saved, or removes it (and the key, when the test
 // made it and left it empty).
 void RestoreRegistryValue(const SavedRegistryValue &saved);
-
-// Files and folders; paths in UTF-8 (ASCII paths are the same in ANSI).
-std::string ReadFileText(const std::string &path);  // "" when unreadable
-bool MakeFolders(const std::string &path);
-bool RemoveTree(const std::string &path);  // a folder tree, or one file
-bool CopyFileTo(const std::string &from, const std::string &to);
-bool CopyTree(const std::string &source, const std::string &target);
 
 }  // namespace driver
 
@@ -169,6 +165,7 @@ class Rig {
   std::vector<std::string> Openings() const;
   bool WaitForOpening() const;
 
+  const driver::Program &program() const { return program_; }
   const Pages &pages() const { return pages_; }
   const std::string &folder() const { return folder_; }
   const std::string &setupExe() const { return setupExe_; }
