@@ -29,32 +29,29 @@ const char kDesktopKey[] = "Control Panel\\Desktop";
 const double kMaxMeanDifference = 4.0;
 
 // A page's picture once painted, shrunk back to 370 x 410: per pixel and
-// channel the mean of a u x u block, -1 where the block is not wholly on
-// the screen.
+// channel the mean of a u x u block; empty when the page is not 370u x
+// 410u.
 std::vector<int> Shrunk(HWND page, int u) {
   int width = 0, height = 0;
   const std::vector<DWORD> grab = driver::GrabPainted(page, &width, &height);
+  if (width != PAGE_WIDTH * u || height != PAGE_HEIGHT * u) return {};
   std::vector<int> sums(PAGE_WIDTH * PAGE_HEIGHT * 3, 0);
-  for (int y = 0; y < PAGE_HEIGHT * u; ++y) {
-    for (int x = 0; x < PAGE_WIDTH * u; ++x) {
-      const DWORD pixel = x < width && y < height ? grab[y * width + x] : driver::kOffScreen;
-      int *sum = &sums[((y / u) * PAGE_WIDTH + x / u) * 3];
-      for (int k = 0; k < 3; ++k)
-        sum[k] = sum[k] < 0 || pixel == driver::kOffScreen ? -1
-                                                             : sum[k] + (pixel >> (16 - 8 * k) & 0xFF);
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) {
+      const DWORD pixel = grab[y * width + x];
+      for (int k = 0; k < 3; ++k) sums[((y / u) * PAGE_WIDTH + x / u) * 3 + k] += pixel >> (16 - 8 * k) & 0xFF;
     }
   }
-  for (int &sum : sums) sum = sum < 0 ? -1 : sum / (u * u);
+  for (int &sum : sums) sum /= u * u;
   return sums;
 }
 
-// Mean channel difference over the pixels on the screen in both.
+// Mean channel difference; 255 for pictures of different sizes.
 double MeanDifference(const std::vector<int> &a, const std::vector<int> &b) {
-  double sum = 0, count = 0;
-  for (size_t i = 0; i < a.size() && a.size() == b.size(); ++i) {
-    if (a[i] >= 0 && b[i] >= 0) sum += std::abs(a[i] - b[i]), ++count;
-  }
-  return count ? sum / count : 255;
+  if (a.empty() || a.size() != b.size()) return 255;
+  double sum = 0;
+  for (size_t i = 0; i < a.size(); ++i) sum += std::abs(a[i] - b[i]);
+  return sum / a.size();
 }
 
 std::tuple<int, int, int, int> Edges(const RECT &r) { return {r.left, r.top, r.right, r.bottom}; }

@@ -181,30 +181,19 @@ std::vector<DWORD> GrabClient(HWND window, int *width, int *height) {
   if (!GetClientRect(window, &client) || !ClientToScreen(window, &origin)) return {};
   *width = client.right;
   *height = client.bottom;
-  std::vector<DWORD> pixels(static_cast<size_t>(*width) * *height, kOffScreen);
-  const int left = std::max<LONG>(0, origin.x), top = std::max<LONG>(0, origin.y);
-  const int w = std::min<LONG>(GetSystemMetrics(SM_CXSCREEN), origin.x + *width) - left;
-  const int h = std::min<LONG>(GetSystemMetrics(SM_CYSCREEN), origin.y + *height) - top;
-  if (w <= 0 || h <= 0) return pixels;
-  BITMAPINFO info = {};
-  info.bmiHeader = {sizeof info.bmiHeader, w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-  void *bits = nullptr;
+  std::vector<DWORD> pixels(static_cast<size_t>(*width) * *height);
   HDC screen = GetDC(nullptr), memory = CreateCompatibleDC(screen);
-  HBITMAP grab = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HBITMAP grab = CreateCompatibleBitmap(screen, *width, *height);
   HGDIOBJ kept = SelectObject(memory, grab);
-  if (grab && BitBlt(memory, 0, 0, w, h, screen, left, top, SRCCOPY)) {
-    GdiFlush();
-    for (int y = 0; y < h; ++y) {
-      for (int x = 0; x < w; ++x) {
-        pixels[static_cast<size_t>(top - origin.y + y) * *width + (left - origin.x + x)] =
-            static_cast<const DWORD *>(bits)[static_cast<size_t>(y) * w + x] & 0xFFFFFF;
-      }
-    }
-  }
+  const bool copied = BitBlt(memory, 0, 0, *width, *height, screen, origin.x, origin.y, SRCCOPY);
   SelectObject(memory, kept);
-  if (grab) DeleteObject(grab);
+  BITMAPINFO info = {};
+  info.bmiHeader = {sizeof info.bmiHeader, *width, -*height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  if (!copied || !GetDIBits(memory, grab, 0, *height, pixels.data(), &info, DIB_RGB_COLORS)) pixels.clear();
+  DeleteObject(grab);
   DeleteDC(memory);
   ReleaseDC(nullptr, screen);
+  for (DWORD &pixel : pixels) pixel &= 0xFFFFFF;
   return pixels;
 }
 
@@ -320,11 +309,12 @@ Rig::Rig(const std::string &folder, bool stage)
   // Without its last separator: the C runtime reads no folder so spelled.
   const fs::path target = fs::u8path(folder_).parent_path();
   fs::create_directories(target, error);
-  fs::copy(fs::u8path(BundleDir()), target, fs::copy_options::recursive, error);
-  // A chooser of an earlier test that is still ending may hold the file.
+  // A program of an earlier test that is still ending may hold a file.
   driver::WaitUntil([&] {
-    return fs::copy_file(fs::u8path(driver::WindowsPathOf(CHOOSER_SETUP_EXE)), fs::u8path(setupExe_),
-                         fs::copy_options::overwrite_existing, error);
+    fs::copy(fs::u8path(BundleDir()), target, fs::copy_options::recursive | fs::copy_options::overwrite_existing,
+             error);
+    return !error && fs::copy_file(fs::u8path(driver::WindowsPathOf(CHOOSER_SETUP_EXE)), fs::u8path(setupExe_),
+                                   fs::copy_options::overwrite_existing, error);
   });
 }
 

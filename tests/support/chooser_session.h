@@ -55,11 +55,9 @@ bool DragFromClient(HWND window, int x, int y, int dx, int dy);
 // and its rectangle in its parent's client coordinates.
 int CheckStateOf(HWND parent, int id);
 RECT ChildRectOf(HWND parent, int id);
-// The window's client area as on the screen, row by row, each pixel
-// 0x00RRGGBB; pixels off the screen read kOffScreen (a grab reaching past
-// the screen's edge would return nothing). Sets the area's size; empty
-// when the window's place cannot be read.
-const DWORD kOffScreen = 0xFF000000;
+// The window's client area as on the screen (which must show all of it),
+// row by row, each pixel 0x00RRGGBB. Sets the area's size; empty when it
+// cannot be read.
 std::vector<DWORD> GrabClient(HWND window, int *width, int *height);
 // The client area once painted: grabbed until two grabs running are the
 // same and not of one colour.
