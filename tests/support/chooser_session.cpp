@@ -331,11 +331,6 @@ bool Rig::RegisterTool(const std::string &command) {
 
 void Rig::UnregisterTool() { driver::DeleteRegistryValue(HKEY_LOCAL_MACHINE, kToolKey, ""); }
 
-driver::Program Rig::Start() {
-  if (!driver::WaitUntil(NoChooserRuns)) return driver::Program{};
-  return driver::Start(setupExe_);
-}
-
 HotspotPlace MainButton(WORD id) {
   for (const HotspotPlace &button : MAIN_HOTSPOTS) {
     if (button.id == id) return button;
@@ -345,7 +340,7 @@ HotspotPlace MainButton(WORD id) {
 
 Seen Rig::Open() {
   driver::Finish(program_);
-  program_ = Start();
+  program_ = driver::WaitUntil(NoChooserRuns) ? driver::Start(setupExe_) : driver::Program{};
   return Next();
 }
 

@@ -124,12 +124,10 @@ class Rig {
 
   bool RegisterTool(const std::string &command);
   void UnregisterTool();
-  // Starts SETUP.EXE once no earlier chooser runs; the caller owns it.
-  driver::Program Start();
 
-  // Starts the session's chooser, and waits for what comes next: its main
-  // page shown with all four pages made (kPage), a message box
-  // (kMessageBox) or its end.
+  // Starts the session's chooser once no earlier one runs (ending its own
+  // earlier one), and waits for what comes next: its main page shown with
+  // all four pages made (kPage), a message box (kMessageBox) or its end.
   Seen Open();
   Seen Next();
   // Waits for the chooser's next message box, reads it and presses OK;
