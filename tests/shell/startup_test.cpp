@@ -136,7 +136,7 @@ TEST(Instances, SixAtOnceShowOnePageAndRunTheToolOnce) {
     for (driver::Program &chooser : six.program) {
       if (WaitForSingleObject(chooser.info.hProcess, 0) == WAIT_TIMEOUT) left.push_back(&chooser);
     }
-    return left.size() == 1 && driver::WaitForVisiblePage(*left[0], 0) != nullptr;
+    return left.size() == 1 && !driver::WindowsOf(left[0]->info.dwProcessId, "KIVOCHOOSER", true).empty();
   }));
   driver::Program &kept = *left[0];
   for (driver::Program &chooser : six.program) {

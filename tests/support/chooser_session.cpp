@@ -14,12 +14,7 @@ namespace {
 
 // Paths are UTF-8 in the tests, so that a folder any code page cannot
 // spell can be made and started from on every code page.
-std::wstring Wide(const std::string &text) {
-  std::wstring wide(text.size(), L'\0');  // never more UTF-16 units than UTF-8 bytes
-  const int size = static_cast<int>(text.size());
-  wide.resize(MultiByteToWideChar(CP_UTF8, 0, text.data(), size, &wide[0], size));
-  return wide;
-}
+std::wstring Wide(const std::string &text) { return std::filesystem::u8path(text).wstring(); }
 
 // Mouse input at screen (x, y), rounded up so that the system's conversion
 // back to pixels lands on the pixel meant. Every event carries its place:
@@ -98,16 +93,6 @@ std::vector<HWND> WindowsOf(DWORD processId, const char *className, bool visible
     if (owner == processId && (!visibleOnly || IsWindowVisible(window))) found.push_back(window);
   }
   return found;
-}
-
-HWND WaitForVisiblePage(Program &program, DWORD deadlineMs) {
-  HWND page = nullptr;
-  WaitUntil([&] {
-    std::vector<HWND> pages = WindowsOf(program.info.dwProcessId, "KIVOCHOOSER", true);
-    page = pages.empty() ? nullptr : pages.front();
-    return page || WaitForSingleObject(program.info.hProcess, 0) == WAIT_OBJECT_0;
-  }, deadlineMs);
-  return page;
 }
 
 bool ClickAtClient(HWND window, int x, int y) {

@@ -40,7 +40,6 @@ void Finish(Program &program);
 
 // Top-level windows of a process with a class, visible or all.
 std::vector<HWND> WindowsOf(DWORD processId, const char *className, bool visibleOnly);
-HWND WaitForVisiblePage(Program &program, DWORD deadlineMs = kDeadlineMs);
 
 // Real mouse input (SendInput, each event at its screen place). A click at
 // client (x, y) of a window first waits until that window is the one under
