@@ -4,14 +4,12 @@
 #include "text/char_class.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
-  FuzzInput in = {data, size};
+  FuzzedDataProvider in(data, size);
   const Text original = TakeText(&in);
   const size_t len = Len(original);
   const uint8_t *was = reinterpret_cast<const uint8_t *>(original.data());
-
-  bool letters = true;
-  for (size_t i = 0; i < len; ++i) letters = letters && IsAsciiLetter(was[i]);
-  FUZZ_CHECK(IsAllLetters(original.data()) == letters && IsEmptyStr(original.data()) == (len == 0));
+  FUZZ_CHECK(IsAllLetters(original.data()) == std::all_of(was, was + len, IsAsciiLetter));
+  FUZZ_CHECK(IsEmptyStr(original.data()) == (len == 0));
 
   const struct { void (*op)(char *); uint8_t (*rule)(uint8_t); } conversions[] = {
       {StrUpperAscii, ToUpperAscii}, {StrLowerAscii, ToLowerAscii}};

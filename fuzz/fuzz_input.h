@@ -5,10 +5,14 @@
 // many; the 16-bit bounds are pinned by the table tests.
 #pragma once
 
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 #include <vector>
 
 // A broken contract: report the line and abort, so that libFuzzer keeps the input.
@@ -22,24 +26,10 @@ using Text = std::vector<char>;
 
 inline size_t Len(const Text &t) { return t.size() - 1; }
 
-struct FuzzInput { const uint8_t *data; size_t size; };
-
-// The next `bytes` bytes as a little-endian number; missing bytes count 0.
-inline uint32_t TakeNumber(FuzzInput *in, int bytes) {
-  uint32_t value = 0;
-  for (int i = 0; i < bytes && in->size > 0; ++i, ++in->data, --in->size)
-    value |= static_cast<uint32_t>(*in->data) << (8 * i);
-  return value;
-}
-
-// The input up to its next zero byte, or the rest of it, as a text.
-inline Text TakeText(FuzzInput *in) {
-  const size_t len = strnlen(reinterpret_cast<const char *>(in->data), in->size);
-  Text t(len + 1, '\0');
-  std::memcpy(t.data(), in->data, len);
-  in->data += len < in->size ? len + 1 : len;
-  in->size -= len < in->size ? len + 1 : len;
-  return t;
+// The next text of the input, up to a zero byte in it.
+inline Text TakeText(FuzzedDataProvider *in) {
+  const std::string taken = in->ConsumeRandomLengthString();
+  return Text(taken.c_str(), taken.c_str() + std::strlen(taken.c_str()) + 1);
 }
 
 inline bool IsBlankByte(char c) { return c == ' ' || c == '\t'; }

@@ -14,6 +14,7 @@ files (tools/art/art-tools.txt), since another renderer or font release
 draws slightly different pixels, which says nothing about the sources."""
 
 import filecmp
+import itertools
 import os
 import struct
 import subprocess
@@ -98,27 +99,20 @@ class Skin:
         return sum(1 for p in pixels if distance(p, ground) > INK_CONTRAST) / self.scale ** 2
 
 
-def skins():
-    for scale in SKIN_SCALES:
-        for name, page in PAGES.items():
-            yield name, scale, page
-
-
 class Skins(unittest.TestCase):
     def test_buttons_fill_their_hotspots(self):
         """An edge along each side of every hotspot, a caption inside, the
         same quiet ground at 1 to 5 pixels outside, no label running into
         the button from the left."""
-        for name, scale, page in skins():
+        for scale, (name, page) in itertools.product(SKIN_SCALES, PAGES.items()):
             skin = Skin(self, name, scale)
             for hid, (x, y, w, h) in page["hotspots"].items():
+                r, b = x + w, y + h  # right and bottom
                 for side, (inner, outer) in {
-                        "top": ((x + 5, y, x + w - 5, y + 1), (x + 5, y - 5, x + w - 5, y)),
-                        "bottom": ((x + 5, y + h - 1, x + w - 5, y + h),
-                                   (x + 5, y + h, x + w - 5, y + h + 5)),
-                        "left": ((x, y + 5, x + 1, y + h - 5), (x - 5, y + 5, x, y + h - 5)),
-                        "right": ((x + w - 1, y + 5, x + w, y + h - 5),
-                                  (x + w, y + 5, x + w + 5, y + h - 5))}.items():
+                        "top": ((x + 5, y, r - 5, y + 1), (x + 5, y - 5, r - 5, y)),
+                        "bottom": ((x + 5, b - 1, r - 5, b), (x + 5, b, r - 5, b + 5)),
+                        "left": ((x, y + 5, x + 1, b - 5), (x - 5, y + 5, x, b - 5)),
+                        "right": ((r - 1, y + 5, r, b - 5), (r, y + 5, r + 5, b - 5))}.items():
                     with self.subTest(page=name, scale=scale, hotspot=hid, side=side):
                         edge, around = skin.area(*inner), skin.area(*outer)
                         ground = median(around)
@@ -133,7 +127,7 @@ class Skins(unittest.TestCase):
         """The real box covers a plain square (nothing painted shows beside
         it); a visible box has its label right of it and nothing left of
         it; a hidden box has no row at all."""
-        for name, scale, page in skins():
+        for scale, (name, page) in itertools.product(SKIN_SCALES, PAGES.items()):
             skin = Skin(self, name, scale)
             for bid, (x, y, visible) in page["boxes"].items():
                 with self.subTest(page=name, scale=scale, box=bid):
@@ -143,8 +137,7 @@ class Skins(unittest.TestCase):
                     label = skin.ink(x + BOX_SIDE + 3, y - 2, x + BOX_SIDE + 43, y + BOX_SIDE + 2)
                     if visible:
                         self.assertGreaterEqual(label, 25)
-                        left = skin.ink(x - 12, y - 1, x - 1, y + BOX_SIDE + 1, ground)
-                        self.assertEqual(0, left)
+                        self.assertEqual(0, skin.ink(x - 12, y - 1, x - 1, y + BOX_SIDE + 1, ground))
                     else:
                         self.assertEqual(0, skin.ink(x - 2, y - 2, x + BOX_SIDE + 120,
                                                      y + BOX_SIDE + 2))

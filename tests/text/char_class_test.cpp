@@ -1,20 +1,21 @@
-// Character tests over every byte value; case conversion of whole texts,
-// hostile first bytes and the 16-bit bound.
+// Character tests and conversions over every byte value; case conversion of
+// whole texts, hostile first bytes and the 16-bit bound.
 #include "text/char_class.h"
 
 #include "tests/text/text_buffer.h"
 
-// Each test passes exactly the bytes of its one or two ranges.
+// Each test passes exactly the bytes of its ranges; each conversion moves
+// exactly the 26 letters of one case.
 TEST(OneByteTests, EveryByteValue) {
-  const struct { const char *name; uint8_t (*test)(uint8_t); int lo, hi, lo2, hi2; } rows[] = {
-      {"IsDbcsLead", IsDbcsLead, 0x80, 0xFF, -1, -1}, {"IsSevenBit", IsSevenBit, 0x00, 0x7F, -1, -1},
-      {"IsAsciiLetter", IsAsciiLetter, 'A', 'Z', 'a', 'z'}, {"IsAsciiDigit", IsAsciiDigit, '0', '9', -1, -1},
-  };
-  for (const auto &row : rows) {
-    SCOPED_TRACE(row.name);
-    for (int b = 0; b < 256; ++b)
-      EXPECT_EQ((row.lo <= b && b <= row.hi) || (row.lo2 <= b && b <= row.hi2) ? 1 : 0,
-                row.test(static_cast<uint8_t>(b))) << "byte " << b;
+  for (int b = 0; b < 256; ++b) {
+    SCOPED_TRACE(b);
+    const bool upper = b >= 'A' && b <= 'Z', lower = b >= 'a' && b <= 'z';
+    EXPECT_EQ(b >= 0x80, IsDbcsLead(b));
+    EXPECT_EQ(b <= 0x7F, IsSevenBit(b));
+    EXPECT_EQ(upper || lower, IsAsciiLetter(b));
+    EXPECT_EQ(b >= '0' && b <= '9', IsAsciiDigit(b));
+    EXPECT_EQ(lower ? b - 32 : b, ToUpperAscii(b));
+    EXPECT_EQ(upper ? b + 32 : b, ToLowerAscii(b));
   }
 }
 
@@ -33,25 +34,17 @@ TEST(IsEmptyStrAndIsAllLetters, Texts) {
 
 // 'a' and 'B's: converted at 65535 bytes; one byte more and the text is left
 // as it is, not half converted.
-const std::string kFits = Padded("a", 65535, 'B'), kTooLong = Padded("a", 65536, 'B');
-
-// The rows hold the bytes on both sides of each letter range.
-TEST(StrUpperAscii, Texts) {
+TEST(WholeTextConversions, Texts) {
+  const std::string fits = Padded("a", 65535, 'B'), tooLong = Padded("a", 65536, 'B');
   ExpectInPlace(StrUpperAscii, {{"", ""}, {"`az{AZ", "`AZ{AZ"}, {"\xA4" "a", "\xA4" "A"},  // a trail byte too
-                                {kFits, Padded("A", 65535, 'B')}, {kTooLong, kTooLong}});
-}
-
-TEST(StrLowerAscii, Texts) {
+                                {fits, Padded("A", 65535, 'B')}, {tooLong, tooLong}});
   ExpectInPlace(StrLowerAscii, {{"", ""}, {"@AZ[az", "@az[az"}, {"\xA4" "A", "\xA4" "a"},
-                                {kFits, Padded("a", 65535, 'b')}, {kTooLong, kTooLong}});
-}
-
-TEST(StrCapitalise, Texts) {
+                                {fits, Padded("a", 65535, 'b')}, {tooLong, tooLong}});
   ExpectInPlace(StrCapitalise, {
       {"hELLO wORLD", "Hello world"}, {"", ""},
       {" abc", ""}, {"\xA0" "ABC", ""},  // the first byte becomes the terminator
       {"1ABC", "\x11" "abc"},            // a digit becomes a control byte
       {"\xC1\x41" "B", "Aab"},           // the lead byte loses its high bit: its trail is lowered
-      {kFits, Padded("A", 65535, 'b')}, {kTooLong, kTooLong},
+      {fits, Padded("A", 65535, 'b')}, {tooLong, tooLong},
   });
 }

@@ -5,43 +5,35 @@
 
 #include "tests/text/text_buffer.h"
 
-// The first count bytes of text in a buffer of exactly that size: the
-// operations that do not stop at a terminator must read no further.
-static std::vector<char> FirstBytes(const std::string &text, size_t count) {
-  return std::vector<char>(text.begin(), text.begin() + count);
-}
-
-TEST(SafeCutLength, Texts) {
-  const struct { std::string text; uint16_t n, expected; } rows[] = {
-      {"", 0, 0}, {"", 1, 0}, {"abcdef", 6, 5}, {"ab" + D, 4, 2}, {"a" + D + "b", 4, 3}, {D + D, 4, 2},
-      {D + D, 5, 4}, {"a" + D + D, 5, 3}, {D + "x", 3, 2}, {"a" + D, 3, 1},
-      {"\xA4", 2, 0},                      // a lead byte needs the terminator's place
-      {std::string("a\0", 2) + D, 5, 4},  // a zero byte is a one-byte character
-      {Padded("", 65534, 'a', "\xA4"), 65535, 65533}, {Padded("", 65534, 'a'), 65535, 65534},
-  };
-  for (const auto &row : rows) {
-    SCOPED_TRACE(Shown(row.text) + " n " + std::to_string(row.n));
-    EXPECT_EQ(row.expected, SafeCutLength(FirstBytes(row.text, row.n > 1 ? row.n - 1 : 0).data(), row.n));
-  }
-}
-
-TEST(LastUnitStartEx, Texts) {
+// Each text's bytes, n of them: the unit search may look at all of them,
+// SafeCutLength at the first n - 1 (byte n - 1 is the terminator's place).
+TEST(SafeCutLengthAndLastUnitStart, Texts) {
   const uint8_t untouched = 0x77;
-  const struct { std::string text; uint16_t n, start; uint8_t cls; } rows[] = {
-      {"ab cd", 5, 3, UNIT_LETTERS}, {"abc", 3, 0, UNIT_LETTERS}, {"ab12", 4, 3, UNIT_OTHER},
-      {"ab" + D + D, 6, 4, UNIT_DOUBLE_BYTE}, {"abc\xA4", 4, 3, UNIT_DOUBLE_BYTE},  // its trail is not read
-      {"abc", 1, 0, untouched}, {"", 0, 0, untouched},
-      {std::string("ab\0cd", 5), 5, 3, UNIT_LETTERS},  // a zero byte is an other byte
-      {"\xA4" "abc", 4, 2, UNIT_LETTERS},               // the trail 'a' is not a letter here
-      {Padded("", 65535, 'a', "\xA4"), 65535, 65534, UNIT_DOUBLE_BYTE},  // steps to 65536
+  const struct { std::string text; uint16_t cut, start; uint8_t cls; } rows[] = {
+      {"", 0, 0, untouched}, {"a", 0, 0, untouched}, {"abcdef", 5, 0, UNIT_LETTERS},
+      {"abc", 2, 0, UNIT_LETTERS}, {"ab cd", 4, 3, UNIT_LETTERS}, {"ab12", 3, 3, UNIT_OTHER},
+      {"ab" + D, 2, 2, UNIT_DOUBLE_BYTE}, {"a" + D + "b", 3, 3, UNIT_LETTERS}, {D + D, 2, 2, UNIT_DOUBLE_BYTE},
+      {D + D + "x", 4, 4, UNIT_LETTERS}, {"a" + D + D, 3, 3, UNIT_DOUBLE_BYTE}, {D + "x", 2, 2, UNIT_LETTERS},
+      {"ab" + D + D, 4, 4, UNIT_DOUBLE_BYTE}, {"a" + D, 1, 1, UNIT_DOUBLE_BYTE},
+      {"\xA4" "x", 0, 0, UNIT_DOUBLE_BYTE},                    // a lead byte needs the terminator's place
+      {"abc\xA4", 3, 3, UNIT_DOUBLE_BYTE},                     // its trail is not read
+      {"\xA4" "abc", 3, 2, UNIT_LETTERS},                      // the trail 'a' is not a letter here
+      {std::string("a\0", 2) + D + "x", 4, 4, UNIT_LETTERS},  // a zero byte is a one-byte character
+      {std::string("ab\0cd", 5), 4, 3, UNIT_LETTERS},         // and an other byte
+      {std::string(65535, 'a'), 65534, 0, UNIT_LETTERS},
+      {Padded("", 65535, 'a', "\xA4" "x"), 65533, 65533, UNIT_DOUBLE_BYTE},
+      {Padded("", 65535, 'a', "\xA4"), 65534, 65534, UNIT_DOUBLE_BYTE},  // the walk steps to 65536
   };
   for (const auto &row : rows) {
-    SCOPED_TRACE(Shown(row.text) + " n " + std::to_string(row.n));
-    const std::vector<char> bytes = FirstBytes(row.text, row.n);
+    SCOPED_TRACE(Shown(row.text));
+    const uint16_t n = static_cast<uint16_t>(row.text.size());
+    const std::vector<char> bytes(row.text.begin(), row.text.end());
+    const std::vector<char> cut(bytes.begin(), bytes.begin() + (n > 0 ? n - 1 : 0));
+    EXPECT_EQ(row.cut, SafeCutLength(cut.data(), n));
     uint8_t cls = untouched;
-    EXPECT_EQ(row.start, LastUnitStartEx(bytes.data(), row.n, &cls));
+    EXPECT_EQ(row.start, LastUnitStartEx(bytes.data(), n, &cls));
     EXPECT_EQ(row.cls, cls);
-    EXPECT_EQ(row.start, LastUnitStart(bytes.data(), row.n));
+    EXPECT_EQ(row.start, LastUnitStart(bytes.data(), n));
   }
 }
 
@@ -54,7 +46,7 @@ TEST(WideStrLen, Texts) {
   };
   for (const auto &row : rows) {
     SCOPED_TRACE(Shown(row.bytes));
-    EXPECT_EQ(row.expected, WideStrLen(FirstBytes(row.bytes, row.bytes.size()).data()));
+    EXPECT_EQ(row.expected, WideStrLen(std::vector<char>(row.bytes.begin(), row.bytes.end()).data()));
   }
 }
 
@@ -96,15 +88,10 @@ TEST(StrCopyMax, Texts) {
 }
 
 TEST(UIntToDecimal, Values) {
-  const struct { uint32_t value; const char *expected; } rows[] = {
-      {0, "0"}, {7, "7"}, {305, "305"}, {1000001, "1000001"}, {1000000000, "1000000000"},
-      {4294967295u, "4294967295"},
-  };
-  for (const auto &row : rows) {
-    SCOPED_TRACE(row.value);
+  for (const uint32_t value : {0u, 7u, 305u, 1000001u, 1000000000u, 4294967295u}) {
     std::vector<char> out(UINT_DECIMAL_SIZE, '#');
-    EXPECT_EQ(1, UIntToDecimal(row.value, out.data()));
-    EXPECT_STREQ(row.expected, out.data());
+    EXPECT_EQ(1, UIntToDecimal(value, out.data())) << value;
+    EXPECT_EQ(std::to_string(value), out.data());
   }
   EXPECT_EQ(0, UIntToDecimal(42, nullptr));
 }

@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -20,13 +19,10 @@ inline std::string Padded(const std::string &head, size_t n, char fill, const st
   return head + std::string(n - head.size() - tail.size(), fill) + tail;
 }
 
-// Bytes as a row name: all but printable ASCII as \xNN, long texts shortened.
+// Bytes as a row name, with escapes; long texts shortened.
 inline std::string Shown(const std::string &bytes) {
-  std::string shown = "'";
-  char one[8];
-  for (unsigned char b : bytes.substr(0, 24))
-    shown.append(one, std::snprintf(one, sizeof one, b >= 0x20 && b < 0x7F ? "%c" : "\\x%02X", b));
-  return shown + (bytes.size() > 24 ? "...' (" + std::to_string(bytes.size()) + " bytes)" : "'");
+  const std::string head = ::testing::PrintToString(bytes.substr(0, 24));
+  return bytes.size() > 24 ? head + "... (" + std::to_string(bytes.size()) + " bytes)" : head;
 }
 
 // Runs op on each input in place; compares the text up to its terminator.
