@@ -144,11 +144,8 @@ class Chooser : public testing::Test {
   void Play(const char *what, std::vector<WORD> keys, PageOf shown, PageOf page, std::vector<int> ids, std::vector<int> states) {
     SCOPED_TRACE(what);
     Press(keys);
-    EXPECT_TRUE(driver::WaitUntil([&] {
-      std::vector<int> now;
-      for (int id : ids) now.push_back(driver::CheckStateOf(pages_.*page, id));
-      return now == states && HasKeyboard(pages_.*shown);
-    }));
+    EXPECT_TRUE(driver::WaitUntil(
+        [&] { return rig_.States(pages_.*page, ids) == states && HasKeyboard(pages_.*shown); }));
   }
 
   session::Rig rig_{"D:\\"};
