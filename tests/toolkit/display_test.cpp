@@ -2,8 +2,10 @@
 // checked pixel by pixel on 32-bit bitmaps whose pixels encode their own
 // coordinates (so every painted pixel tells where it came from), display
 // fonts, the screen saver's switch, and the font-change broadcast with a
-// hung top-level window in a second process.
+// hung top-level window of another thread.
 #include "toolkit/display.h"
+
+#include <thread>
 
 #include "tests/toolkit/toolkit_test.h"
 
@@ -101,12 +103,19 @@ TEST(FontChange, BroadcastPassesOverAHungWindow) {
   const WNDCLASSA windowClass = {0, BroadcastRecorder, 0, 0, nullptr, nullptr, nullptr, nullptr, nullptr, "ToolkitBroadcastRecorder"};
   RegisterClassA(&windowClass);
   const HWND recorder = CreateWindowExA(0, windowClass.lpszClassName, "", WS_POPUP, 0, 0, 9, 9, nullptr, nullptr, nullptr, nullptr);
-  const tt::SecondProcess hung;
-  ASSERT_TRUE(hung.ready);
+  const HANDLE made = CreateEventA(nullptr, TRUE, FALSE, nullptr), end = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+  std::thread hung([made, end] {  // its window answers nothing until the end
+    CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 9, 9, nullptr, nullptr, nullptr, nullptr);
+    SetEvent(made);
+    WaitForSingleObject(end, INFINITE);
+  });
+  EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(made, tt::kDeadlineMs));
   const DWORD start = GetTickCount();
   BroadcastFontChange();
   EXPECT_LT(GetTickCount() - start, 4 * FONT_BROADCAST_TIMEOUT_MS);
   EXPECT_EQ(std::vector<std::string>({"font", "setting+section"}), g_Broadcasts);
+  SetEvent(end);
+  hung.join();
   DestroyWindow(recorder);
 }
 

@@ -1,7 +1,7 @@
 // File and tree copy on real files of the scratch drive: the progress
 // protocol as recording windows see it, every result of a single copy (onto
-// its own source however spelled, onto a file that a second process holds,
-// through a pipe that breaks, keep-existing), and the tree copy.
+// its own source however spelled, onto a file held open without write
+// sharing, through a pipe that breaks, keep-existing), and the tree copy.
 #include "toolkit/file_copy.h"
 
 #include <cctype>
@@ -69,8 +69,8 @@ TEST_F(CopyTest, EveryResultOfACopy) {
   for (const char *name : {"old", "read-only", "held"}) tt::WriteBytes(Path(name), "old");
   SetFileAttributesA(Path("read-only").c_str(), FILE_ATTRIBUTE_READONLY);
   CreateDirectoryA(Path("dir").c_str(), nullptr);
-  const tt::SecondProcess holder(Path("held"));
-  ASSERT_TRUE(holder.ready);
+  const HANDLE held = CreateFileA(Path("held").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(INVALID_HANDLE_VALUE, held);
   char shortName[MAX_PATH] = "";
   GetShortPathNameA(source.c_str(), shortName, sizeof shortName);
   ASSERT_STRNE(source.c_str(), shortName);
@@ -101,6 +101,7 @@ TEST_F(CopyTest, EveryResultOfACopy) {
     EXPECT_TRUE(tt::ReadBytes(source) == bytes);
     EXPECT_EQ(c.expected == 0, !g_Seen.empty());  // nothing is sent for a file kept or not opened
   }
+  CloseHandle(held);
   for (int overwrite = 0; overwrite < 2; ++overwrite) {
     EXPECT_EQ(5, CopyDirectoryTree(folder_.c_str(), folder_.c_str(), "*", overwrite));
     EXPECT_TRUE(tt::ReadBytes(source) == bytes) << "tree onto itself, overwrite " << overwrite;

@@ -1,9 +1,8 @@
 // Common ground of the toolkit's tests and the install-aide bindings' tests,
 // which run in one program: the headers they share, a scratch folder of this
-// process reached through two drive letters of its own, file helpers, and a
-// second process that holds a file open or keeps a window that no longer
-// answers. All of it lives in and beside the Wine prefix; the scratch folder
-// goes as a whole after the last test.
+// process reached through two drive letters of its own, and file helpers.
+// All of it lives in and beside the Wine prefix; the scratch folder goes as
+// a whole after the last test.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -33,15 +32,5 @@ inline bool Exists(const std::string &path) { return GetFileAttributesA(path.c_s
 inline std::string ReadBytes(const std::string &path) { std::ifstream in(path, std::ios::binary); return {std::istreambuf_iterator<char>(in), {}}; }
 bool WriteBytes(const std::string &path, const std::string &bytes);  // also for 260 bytes and more
 std::vector<std::string> FindNames(const std::string &search);       // in search order
-
-// A second process of this program, ready once it has made its top-level
-// window: from then on the window answers nothing. Given a file, it holds it
-// open for reading without write or delete sharing. It ends with the object.
-struct SecondProcess {
-  explicit SecondProcess(const std::string &file = "");
-  ~SecondProcess();
-  PROCESS_INFORMATION info = {};
-  bool ready = false;
-};
 
 }  // namespace tt
