@@ -51,15 +51,6 @@ class ScratchDrives : public testing::Environment {
 };
 static testing::Environment *const g_ScratchDrives = testing::AddGlobalTestEnvironment(new ScratchDrives);
 
-bool WriteBytes(const std::string &path, const std::string &bytes) {
-  std::wstring wide(path.size() + 1, L'\0');  // the wide call takes 260 bytes and more
-  wide.resize(MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, &wide[0], static_cast<int>(wide.size())));
-  const HANDLE file = CreateFileW(wide.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-  DWORD written = 0;
-  WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-  return CloseHandle(file) && written == bytes.size();
-}
-
 std::vector<std::string> FindNames(const std::string &search) {
   std::vector<std::string> names;
   WIN32_FIND_DATAA found;

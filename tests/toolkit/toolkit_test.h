@@ -9,6 +9,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <functional>
 #include <map>
@@ -25,12 +26,13 @@ extern std::string g_Drives[2];
 extern std::string g_Prefix;  // the Unix path of the Wine prefix
 
 // A Unix path through Z:; a folder of the scratch drive made for a test (the names are the tests' own); a file's
-// bytes ("" when it cannot be read).
+// bytes ("" when it cannot be read); writing a file, also at a path of 260 bytes and more (a path object opens it
+// through the wide call).
 inline std::string WindowsPathOf(std::string path) { std::replace(path.begin(), path.end(), '/', '\\'); return "Z:" + path; }
 inline std::string FreshFolder(const std::string &name) { CreateDirectoryA((g_Drives[0] + name).c_str(), nullptr); return g_Drives[0] + name + "\\"; }
 inline bool Exists(const std::string &path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 inline std::string ReadBytes(const std::string &path) { std::ifstream in(path, std::ios::binary); return {std::istreambuf_iterator<char>(in), {}}; }
-bool WriteBytes(const std::string &path, const std::string &bytes);  // also for 260 bytes and more
-std::vector<std::string> FindNames(const std::string &search);       // in search order
+inline bool WriteBytes(const std::string &path, const std::string &bytes) { return bool(std::ofstream(std::filesystem::path(path), std::ios::binary) << bytes << std::flush); }
+std::vector<std::string> FindNames(const std::string &search);  // in search order
 
 }  // namespace tt
