@@ -51,13 +51,4 @@ class ScratchDrives : public testing::Environment {
 };
 static testing::Environment *const g_ScratchDrives = testing::AddGlobalTestEnvironment(new ScratchDrives);
 
-std::vector<std::string> FindNames(const std::string &search) {
-  std::vector<std::string> names;
-  WIN32_FIND_DATAA found;
-  const HANDLE handle = FindFirstFileA(search.c_str(), &found);
-  for (BOOL more = handle != INVALID_HANDLE_VALUE; more; more = FindNextFileA(handle, &found)) names.push_back(found.cFileName);
-  FindClose(handle);
-  return names;
-}
-
 }  // namespace tt

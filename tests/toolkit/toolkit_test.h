@@ -33,6 +33,5 @@ inline std::string FreshFolder(const std::string &name) { CreateDirectoryA((g_Dr
 inline bool Exists(const std::string &path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 inline std::string ReadBytes(const std::string &path) { std::ifstream in(path, std::ios::binary); return {std::istreambuf_iterator<char>(in), {}}; }
 inline bool WriteBytes(const std::string &path, const std::string &bytes) { return bool(std::ofstream(std::filesystem::path(path), std::ios::binary) << bytes << std::flush); }
-std::vector<std::string> FindNames(const std::string &search);  // in search order
 
 }  // namespace tt
