@@ -33,10 +33,8 @@ TEST(InstallAide, UsersFilesAndMatches) {
     EXPECT_EQ(c.expected, InstallAideGetUser(aide.c_str(), c.index, name, c.size)) << c.index;
     EXPECT_STREQ(c.name, name);
   }
-  for (const auto &c : {std::make_pair("Bob", AIDE_QUEUED), std::make_pair("Nobody", -PALM_NO_USER)}) {
-    EXPECT_EQ(c.second, InstallAideInstallFile(aide.c_str(), c.first, (files + "one.pdb").c_str())) << c.first;
-    EXPECT_EQ(Call(c.first, files + "one.pdb", c.second), calls());
-  }
+  EXPECT_EQ(-PALM_NO_USER, InstallAideInstallFile(aide.c_str(), "Nobody", (files + "one.pdb").c_str()));  // the library's own result
+  EXPECT_EQ(Call("Nobody", files + "one.pdb", -PALM_NO_USER), calls());
   for (const char *library : {"no-such-aide-library.dll", "kernel32.dll"}) {  // missing, or without the exports
     char name[64] = "-";
     EXPECT_EQ(std::vector<int>(4, 0), std::vector<int>({InstallAideGetUserCount(library), InstallAideGetUser(library, 0, name, 64),
@@ -48,8 +46,6 @@ TEST(InstallAide, UsersFilesAndMatches) {
   const struct { const char *name, *user, *pattern; std::string folder; int each, expected; } cases[] = {
       {"all queued", "Alice", "*.pdb", files, AIDE_QUEUED, 1},
       {"every call fails", "Nobody", "*.pdb", files, -PALM_NO_USER, 1},
-      {"the folder is prefixed as it is", "Alice", "*.pdb", "Q:\\elsewhere\\", -PALM_MISSING, 1},
-      {"a bare star passes \".\" and \"..\" on", "Nobody", "*", files, -PALM_NO_USER, 1},
       {"no match: no call", "Alice", "*.none", files, 0, 0},
       {"a path that does not fit is passed over", "Alice", "*.pdb", "Q:\\" + std::string(248, 'f') + "\\", -PALM_MISSING, 1},
   };
