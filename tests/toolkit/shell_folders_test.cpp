@@ -13,7 +13,6 @@ static const std::string kTag = std::to_string(GetCurrentProcessId());
 TEST(ShellDelete, DeletesOnlyFullyQualifiedFilesAndFolders) {
   // The current folder is on the scratch drive: "\" or a relative path
   // taken as asked reaches nothing but the scratch folder.
-  ASSERT_EQ(3u, tt::g_Drives[0].size());
   const std::string work = tt::FreshFolder("work"), t = tt::g_Drives[0].substr(0, 2);
   // Wine takes \\host\share as the prefix's dosdevices\unc\host\share.
   const std::string host = "toolkit-" + kTag, share = "\\\\" + host + "\\share", unc = tt::WindowsPathOf(tt::g_Prefix + "/dosdevices/unc");
@@ -22,8 +21,7 @@ TEST(ShellDelete, DeletesOnlyFullyQualifiedFilesAndFolders) {
   const std::string fits = work + std::string(258 - work.size(), 'f');  // and two terminators: 260 bytes
   const std::string kept[] = {t + "\\keep.txt", work + "sub\\x.txt", share + "\\keep.txt", fits + "g"};
   for (const std::string &file : kept) ASSERT_TRUE(tt::WriteBytes(file, "kept")) << file;
-  char before[MAX_PATH];
-  GetCurrentDirectoryA(sizeof before, before);
+  const std::filesystem::path before = std::filesystem::current_path();
   ASSERT_TRUE(SetCurrentDirectoryA(work.c_str()));
   const int no = SHELL_DELETE_REFUSED;
   const struct { std::string path; int expected; std::string made = ""; } cases[] = {  // made before, gone after ('\': a folder)
@@ -44,7 +42,7 @@ TEST(ShellDelete, DeletesOnlyFullyQualifiedFilesAndFolders) {
     EXPECT_TRUE(c.made.empty() || !tt::Exists(c.made));
     for (const std::string &file : kept) EXPECT_EQ("kept", tt::ReadBytes(file)) << file;
   }
-  SetCurrentDirectoryA(before);
+  std::filesystem::current_path(before);
 }
 
 // The prefix's own folders as the shell gives them, and values of the

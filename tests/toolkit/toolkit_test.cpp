@@ -1,8 +1,4 @@
-// The toolkit tests' common ground. Started with TOOLKIT_SECOND_PROCESS set
-// (to an inherited event's handle), the program is a SecondProcess instead:
-// it makes its window, sets the event, and answers nothing until it is
-// ended. (WaitForInputIdle cannot tell: Wine gives a console program no idle
-// event, and the call fails at once.)
+// The toolkit tests' common ground.
 //
 // Wine 8 maps a drive letter only through a link in the prefix's dosdevices
 // folder: DefineDosDeviceA and subst report success but the letter opens
@@ -17,25 +13,13 @@ namespace tt {
 
 std::string g_Drives[2], g_Prefix;
 
-static const char kSecondProcess[] = "TOOLKIT_SECOND_PROCESS";
-static const bool g_IsSecondProcess = [] {
-  char ready[32];
-  if (!GetEnvironmentVariableA(kSecondProcess, ready, sizeof ready)) return false;
-  CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 9, 9, nullptr, nullptr, nullptr, nullptr);
-  SetEvent(reinterpret_cast<HANDLE>(std::stoull(ready)));
-  return WaitForSingleObject(GetCurrentProcess(), INFINITE) == WAIT_OBJECT_0;  // never
-}();
-
-static bool Start(std::string command, BOOL inherit, PROCESS_INFORMATION *info) {
-  STARTUPINFOA startup = {};
-  startup.cb = sizeof startup;
-  return CreateProcessA(nullptr, &command[0], nullptr, nullptr, inherit, 0, nullptr, nullptr, &startup, info);
-}
-
 // Runs a shell script, then waits until `drive` is there (or gone).
 static bool RunScriptUntil(const std::string &script, const std::string &drive, bool present) {
+  std::string command = "Z:\\bin\\sh -c \"" + script + "\"";
+  STARTUPINFOA startup = {};
+  startup.cb = sizeof startup;
   PROCESS_INFORMATION info;
-  if (!Start("Z:\\bin\\sh -c \"" + script + "\"", FALSE, &info)) return false;
+  if (!CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info)) return false;
   CloseHandle(info.hProcess);
   CloseHandle(info.hThread);
   for (const DWORD start = GetTickCount(); (GetFileAttributesA(drive.c_str()) != INVALID_FILE_ATTRIBUTES) != present; Sleep(10))
@@ -66,42 +50,5 @@ class ScratchDrives : public testing::Environment {
   std::string Scratch() const { return g_Prefix + "-toolkit-scratch-" + std::to_string(GetCurrentProcessId()); }  // in build/wine/
 };
 static testing::Environment *const g_ScratchDrives = testing::AddGlobalTestEnvironment(new ScratchDrives);
-
-bool WriteBytes(const std::string &path, const std::string &bytes) {
-  std::wstring wide(path.size() + 1, L'\0');  // the wide call takes 260 bytes and more
-  wide.resize(MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, &wide[0], static_cast<int>(wide.size())));
-  const HANDLE file = CreateFileW(wide.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-  DWORD written = 0;
-  WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-  return CloseHandle(file) && written == bytes.size();
-}
-
-std::vector<std::string> FindNames(const std::string &search) {
-  std::vector<std::string> names;
-  WIN32_FIND_DATAA found;
-  const HANDLE handle = FindFirstFileA(search.c_str(), &found);
-  for (BOOL more = handle != INVALID_HANDLE_VALUE; more; more = FindNextFileA(handle, &found)) names.push_back(found.cFileName);
-  FindClose(handle);
-  return names;
-}
-
-SecondProcess::SecondProcess(const std::string &file) {
-  SECURITY_ATTRIBUTES inherited = {static_cast<DWORD>(sizeof inherited), nullptr, TRUE};
-  const HANDLE held = CreateFileA(file.c_str(), GENERIC_READ, FILE_SHARE_READ, &inherited, OPEN_EXISTING, 0, nullptr);
-  const HANDLE event = CreateEventA(&inherited, TRUE, FALSE, nullptr);
-  SetEnvironmentVariableA(kSecondProcess, std::to_string(reinterpret_cast<UINT_PTR>(event)).c_str());
-  ready = (file.empty() || held != INVALID_HANDLE_VALUE) && Start(GetCommandLineA(), TRUE, &info) &&
-          WaitForSingleObject(event, kDeadlineMs) == WAIT_OBJECT_0;  // (the same program, stopped before its main)
-  SetEnvironmentVariableA(kSecondProcess, nullptr);
-  CloseHandle(event);
-  CloseHandle(held);
-}
-
-SecondProcess::~SecondProcess() {
-  TerminateProcess(info.hProcess, 0);
-  WaitForSingleObject(info.hProcess, kDeadlineMs);
-  CloseHandle(info.hProcess);
-  CloseHandle(info.hThread);
-}
 
 }  // namespace tt

@@ -1,15 +1,15 @@
 // Common ground of the toolkit's tests and the install-aide bindings' tests,
 // which run in one program: the headers they share, a scratch folder of this
-// process reached through two drive letters of its own, file helpers, and a
-// second process that holds a file open or keeps a window that no longer
-// answers. All of it lives in and beside the Wine prefix; the scratch folder
-// goes as a whole after the last test.
+// process reached through two drive letters of its own, and file helpers.
+// All of it lives in and beside the Wine prefix; the scratch folder goes as
+// a whole after the last test.
 #pragma once
 
 #include <gtest/gtest.h>
 #include <windows.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <functional>
 #include <map>
@@ -26,22 +26,12 @@ extern std::string g_Drives[2];
 extern std::string g_Prefix;  // the Unix path of the Wine prefix
 
 // A Unix path through Z:; a folder of the scratch drive made for a test (the names are the tests' own); a file's
-// bytes ("" when it cannot be read).
+// bytes ("" when it cannot be read); writing a file, also at a path of 260 bytes and more (a path object opens it
+// through the wide call).
 inline std::string WindowsPathOf(std::string path) { std::replace(path.begin(), path.end(), '/', '\\'); return "Z:" + path; }
 inline std::string FreshFolder(const std::string &name) { CreateDirectoryA((g_Drives[0] + name).c_str(), nullptr); return g_Drives[0] + name + "\\"; }
 inline bool Exists(const std::string &path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 inline std::string ReadBytes(const std::string &path) { std::ifstream in(path, std::ios::binary); return {std::istreambuf_iterator<char>(in), {}}; }
-bool WriteBytes(const std::string &path, const std::string &bytes);  // also for 260 bytes and more
-std::vector<std::string> FindNames(const std::string &search);       // in search order
-
-// A second process of this program, ready once it has made its top-level
-// window: from then on the window answers nothing. Given a file, it holds it
-// open for reading without write or delete sharing. It ends with the object.
-struct SecondProcess {
-  explicit SecondProcess(const std::string &file = "");
-  ~SecondProcess();
-  PROCESS_INFORMATION info = {};
-  bool ready = false;
-};
+inline bool WriteBytes(const std::string &path, const std::string &bytes) { return bool(std::ofstream(std::filesystem::path(path), std::ios::binary) << bytes << std::flush); }
 
 }  // namespace tt
