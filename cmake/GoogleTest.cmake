@@ -9,6 +9,15 @@ add_subdirectory(${GTEST_SOURCE_DIR} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM
 target_compile_options(gtest PRIVATE -O0)
 target_compile_options(gtest_main PRIVATE -O0)
 
+# chooser_gtest_verdict(tests...): a run of a test program passes on
+# GoogleTest's summary of passed tests and fails on any failed one, whatever
+# its exit status: Wine can end a program that a fault has wrecked with
+# status 0.
+function(chooser_gtest_verdict)
+  set_tests_properties(${ARGN} PROPERTIES PASS_REGULAR_EXPRESSION "\\[  PASSED  \\]"
+                       FAIL_REGULAR_EXPRESSION "\\[  FAILED  \\]")
+endfunction()
+
 # chooser_add_test(name sources... LIBS libs...): one test program, run by
 # CTest (under Wine for the Windows builds).
 function(chooser_add_test name)
@@ -17,6 +26,7 @@ function(chooser_add_test name)
   target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest_main chooser_warnings)
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
   add_test(NAME ${name} COMMAND ${name} --gtest_color=no)
+  chooser_gtest_verdict(${name})
   if(T_ENV)
     set_tests_properties(${name} PROPERTIES ENVIRONMENT "${T_ENV}")
   endif()
