@@ -23,7 +23,7 @@ TEST(InstallAide, UsersFilesAndMatches) {
   };
   SetEnvironmentVariableA(HANDHELD_ROOT_VARIABLE, root.c_str());
   tt::WriteBytes(root + HANDHELD_USERS_FILE, "Alice\r\nBob\r\nCarol\r\n");
-  for (const std::string name : {"one.pdb", "two.pdb", "three.pdb", "four.prc"})  // headers without records, of type and creator DATATEST
+  for (const std::string name : {"one.pdb", "two.pdb", "three.pdb", "four.prc", "five.pdb"})  // headers without records, of type and creator DATATEST
     tt::WriteBytes(files + name, std::string(PALM_HEADER_SIZE, '\0').replace(0, name.size(), name).replace(60, 8, "DATATEST"));
   EXPECT_EQ(3, InstallAideGetUserCount(aide.c_str()));
   const struct { WORD index, size; int expected; const char *name; } users[] = {
@@ -47,6 +47,7 @@ TEST(InstallAide, UsersFilesAndMatches) {
       {"all queued", "Alice", "*.pdb", files, AIDE_QUEUED, 1},
       {"every call fails", "Nobody", "*.pdb", files, -PALM_NO_USER, 1},
       {"no match: no call", "Alice", "*.none", files, 0, 0},
+      // 252 bytes of folder: one.pdb makes 259 bytes and fits; five.pdb makes exactly 260 and three.pdb 261, which do not
       {"a path that does not fit is passed over", "Alice", "*.pdb", "Q:\\" + std::string(248, 'f') + "\\", -PALM_MISSING, 1},
   };
   for (const auto &c : cases) {

@@ -84,8 +84,10 @@ TEST(Install, SelectionsToCommand) {
 TEST(Install, RegisteredForms) {
   const std::string tool = session::ToolExePath(), desktop = "C:\\Program Files\\Handheld Desktop";
   const std::string installed = desktop + "\\PDINSTALL.EXE";
-  ASSERT_TRUE(std::filesystem::create_directories(desktop) && std::filesystem::copy_file(tool, installed));
-  ASSERT_TRUE(std::filesystem::copy_file(session::BundleDir() + "\\KIVOTW2K\\REGINFO.TXT", "C:\\Program.exe"));
+  const auto over = std::filesystem::copy_options::overwrite_existing;  // what a run stopped by a failure left
+  std::filesystem::create_directories(desktop);
+  ASSERT_TRUE(std::filesystem::copy_file(tool, installed, over));
+  ASSERT_TRUE(std::filesystem::copy_file(session::BundleDir() + "\\KIVOTW2K\\REGINFO.TXT", "C:\\Program.exe", over));
   const struct {
     const char *name;
     std::string registered, received;
