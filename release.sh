@@ -11,7 +11,7 @@
 #                       it is started too deep on a fixed disk)
 # OUTDIR/KIVOHK2K.iso   ISO 9660 image with Joliet names, volume id KIVO2000
 #
-# SETUP.EXE comes from the win32 preset (build/win32/res/SETUP.EXE; the
+# SETUP.EXE comes from the win32 preset (build/win32/program/SETUP.EXE; the
 # build folder may be changed with CHOOSER_RELEASE_BUILD_DIR). Every file's
 # date is the date of the last commit, so the same sources give the same
 # zip and image.
@@ -39,7 +39,7 @@ root=$out/$name
 rm -rf "$root" "$out/$name.zip" "$out/$name.iso"
 mkdir -p "$root"
 python3 tools/bundle/make_bundle.py "$root" >/dev/null
-cp "$build/res/SETUP.EXE" "$root/SETUP.EXE"
+cp "$build/program/SETUP.EXE" "$root/SETUP.EXE"
 # Started by the system from the disc's root; the disc shows SETUP.EXE's
 # icon and the product's name.
 printf '[autorun]\r\nopen=SETUP.EXE\r\nicon=SETUP.EXE,0\r\nlabel=Kivo2000\r\n' \

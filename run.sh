@@ -28,12 +28,12 @@ mkdir -p "$out"
 # start it. Elsewhere the same sources built for x86_64 run.
 cmake --preset win64 >/dev/null
 cmake --build --preset win64 -j"$jobs" --target setup pdinstall bundle show_page
-setup=build/win64/res/SETUP.EXE
+setup=build/win64/program/SETUP.EXE
 wine=/usr/lib/wine/wine64
 if [ -x /usr/lib/wine/wine ] && /usr/lib/wine/wine --version >/dev/null 2>&1; then
   cmake --preset win32 >/dev/null
   cmake --build --preset win32 -j"$jobs" --target setup
-  setup=build/win32/res/SETUP.EXE
+  setup=build/win32/program/SETUP.EXE
   wine=/usr/lib/wine/wine
 fi
 scripts/wine-prefix

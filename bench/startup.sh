@@ -14,7 +14,7 @@ fi
 cmake --preset win32 >/dev/null && cmake --build --preset win32 -j2 --target setup >/dev/null
 cmake --preset win64 >/dev/null
 cmake --build --preset win64 -j2 --target setup startup_bench minimal_popup >/dev/null
-size=$(stat -c %s build/win32/res/SETUP.EXE)
+size=$(stat -c %s build/win32/program/SETUP.EXE)
 echo "SETUP.EXE (i686): $size bytes ($(( (size + 1023) / 1024 )) KiB; budget: 384 KiB)"
 
 export CHOOSER_WINEPREFIX=$PWD/build/bench-wine/prefix
@@ -23,7 +23,7 @@ scripts/wine-prefix
 stage=$WINEPREFIX/drive_c/BENCH
 mkdir -p "$stage"
 makensis -V1 "-DOUTFILE=$stage/PEER.EXE" bench/peer.nsi
-cp build/win64/res/SETUP.EXE build/win64/bench/minimal_popup.exe "$stage/"
+cp build/win64/program/SETUP.EXE build/win64/bench/minimal_popup.exe "$stage/"
 xvfb-run -a -s "-screen 0 1024x768x24" scripts/wine-run build/win64/bench/startup_bench.exe \
   "${1:-21}" 'SETUP.EXE=C:\BENCH\SETUP.EXE' 'popup=C:\BENCH\minimal_popup.exe' \
   'peer=C:\BENCH\PEER.EXE'

@@ -1,7 +1,8 @@
 // The install command: the tool's command followed by one path per chosen
 // handheld file. The choice is read from the pages' boxes into one
 // process-wide InstallSelection; each product has a fixed table of entries
-// whose file lists are taken from the product's folder beside SETUP.EXE.
+// whose file lists, taken from the product's folder beside SETUP.EXE, come
+// from its option page's definition (shell/page_definition.h).
 //
 // Byte form: the tool's command, then for each item of each selected entry
 // (product A entries in order, then B, then C; a product's entries only
@@ -12,6 +13,8 @@
 #pragma once
 
 #include <windows.h>
+
+#include "shell/page_definition.h"
 
 const DWORD INSTALL_COMMAND_SIZE = 30000;
 const int FILE_LIST_SIZE = MAX_PATH;  // 259 bytes of text at most
@@ -29,12 +32,14 @@ const int SUITE_ENTRY_COUNT = 20;
 const int SYSTEM_ENTRY_COUNT = 10;
 const int CONVERTER_ENTRY_COUNT = 5;
 
-// Product folders beside SETUP.EXE, with their trailing backslash, and
-// the registration text opened before the tool starts.
-const char SUITE_FOLDER[] = "KIVOTW2K\\";
-const char SYSTEM_FOLDER[] = "KIVOOS\\";
-const char CONVERTER_FOLDER[] = "ZHCONV\\";
-const char REGISTRATION_FILE[] = "REGINFO.TXT";  // in SUITE_FOLDER
+// The registration text opened before the tool starts, in the first
+// product's folder.
+const char REGISTRATION_FILE[] = "REGINFO.TXT";
+
+// The products' option pages, in table and command order: each gives the
+// main page's box that chooses the product, the product's folder and its
+// install table.
+typedef const PageDefinition *const ProductPages[PRODUCT_COUNT];
 
 // One entry: whether it is chosen, and its files relative to the product
 // folder, joined by '*'. An empty list names nothing.
@@ -53,13 +58,14 @@ extern InstallSelection g_Install;
 
 // Reads the main page's three product boxes into g_Install.products;
 // returns 1 when any product is selected.
-int ReadProductFlags(HWND main);
+int ReadProductFlags(HWND main, ProductPages products);
 
-// Sets every defined entry's selection from the option pages' boxes and
-// its file list from the tables. A page's box without a control reads as
-// unchecked. Entries 6 and 7 of product A are written only when suite box
-// 7 is checked.
-void ReadInstallTables(HWND suite, HWND system, HWND converter);
+// Sets every defined entry's selection from the boxes of its product's
+// page window (`windows`, by product) and its file list from the page's
+// install table; entries past a product's capacity are not read. A page's
+// box without a control reads as unchecked. An entry that depends on a
+// box (`onlyWith`) is written only while that box is checked.
+void ReadInstallTables(ProductPages products, const HWND windows[PRODUCT_COUNT]);
 
 // Appends one space, the directory and the item for each item of `list`
 // to the command text in a buffer of `size` bytes. An item ends at a '*'
@@ -75,7 +81,7 @@ int AppendInstallFiles(char *command, DWORD size, const char *directory, const c
 // items behind moduleDir + its folder. Returns 1 when the whole command
 // fits in `size` bytes, 0 when not, or when a product folder's path does
 // not fit in 260 bytes (the command is then not to be used).
-int AppendSelectedFiles(char *command, DWORD size, const char *moduleDir);
+int AppendSelectedFiles(char *command, DWORD size, const char *moduleDir, ProductPages products);
 
 // moduleDir + folder + file into a path buffer of `size` bytes; 0 (and an
 // empty path) when it would not fit.

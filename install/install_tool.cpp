@@ -6,21 +6,16 @@
 
 #include <cstring>
 
-#include "install/install_command.h"
 #include "install/tool_discovery.h"
 #include "locale/catalogue.h"
-#include "shell/startup.h"
+#include "shell/chooser_windows.h"
+#include "shell/module_dir.h"
+#include "shell/startup_checks.h"
 
 namespace {
 
-const WPARAM kEndChooserCode = 2;  // wParam of the WM_DESTROY that ends the chooser
-
 // A prefix is tried as it stands, then as the system would complete it.
 const char *const kProgramSuffixes[] = {"", ".exe"};
-
-// The main page's destroy handling releases the instance mutex and posts
-// the quit message.
-void EndChooser(HWND main) { SendMessageA(main, WM_DESTROY, kEndChooserCode, 0); }
 
 int IsExistingFile(const char *path) {
   const DWORD attributes = GetFileAttributesA(path);
@@ -69,18 +64,21 @@ int FindToolProgram(const char *command, char *program, DWORD size) {
   return 0;
 }
 
-void StartPalmInstall(HWND main) {
+void StartPalmInstall(HWND main, ProductPages products) {
   char command[INSTALL_COMMAND_SIZE];
   if (!FindPalmInstallTool(command, sizeof command)) {
     ShowInstallMessage(main, MSG_NO_INSTALL_TOOL);
     EndChooser(main);
     return;
   }
-  if (!ReadProductFlags(main)) {
+  if (!ReadProductFlags(main, products)) {
     ShowInstallMessage(main, MSG_NOTHING_SELECTED);
     return;
   }
-  ReadInstallTables(g_Shell.suiteWnd, g_Shell.systemWnd, g_Shell.converterWnd);
+  HWND windows[PRODUCT_COUNT];
+  for (int product = 0; product < PRODUCT_COUNT; ++product)
+    windows[product] = g_Shell.windows[products[product]->index];
+  ReadInstallTables(products, windows);
 
   // Without the whole folder the files would go as relative paths: the
   // start-up check refuses that folder, and so does the install.
@@ -94,7 +92,7 @@ void StartPalmInstall(HWND main) {
   char path[PATH_BUFFER_SIZE];
   const char *program = FindToolProgram(command, path, sizeof path) ? path : nullptr;
   // A command cut short would install the wrong files: start nothing.
-  if (!AppendSelectedFiles(command, sizeof command, moduleDir)) {
+  if (!AppendSelectedFiles(command, sizeof command, moduleDir, products)) {
     ShowInstallMessage(main, MSG_COMMAND_TOO_LONG);
     EndChooser(main);
     return;
@@ -109,7 +107,8 @@ void StartPalmInstall(HWND main) {
   // A registration path that does not fit is not opened rather than
   // opened cut short; like a missing text, that is not reported.
   char registration[PATH_BUFFER_SIZE];
-  if (JoinBundlePath(registration, sizeof registration, moduleDir, SUITE_FOLDER, REGISTRATION_FILE))
+  if (JoinBundlePath(registration, sizeof registration, moduleDir, products[PRODUCT_SUITE]->folder,
+                     REGISTRATION_FILE))
     ShellExecuteA(nullptr, nullptr, registration, nullptr, nullptr, SW_SHOW);
   Sleep(LAUNCH_PAUSE_MS);
   ResumeThread(tool.hThread);

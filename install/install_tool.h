@@ -7,6 +7,8 @@
 
 #include <windows.h>
 
+#include "install/install_command.h"
+
 const DWORD LAUNCH_PAUSE_MS = 1000;  // between opening the text and starting the tool
 
 // Ends the chooser after a message when the tool is not registered, when
@@ -18,7 +20,8 @@ const DWORD LAUNCH_PAUSE_MS = 1000;  // between opening the text and starting th
 // the tool still starts. The tool's process is made before the text is
 // opened and set running after the pause, so that a tool that cannot start
 // is told before anything happens.
-void StartPalmInstall(HWND main);
+// `products` are the products' option pages (install/install_command.h).
+void StartPalmInstall(HWND main, ProductPages products);
 
 // The program that an unquoted tool command names, as its writer meant it:
 // the longest prefix that ends before a space (or at the end) and names an

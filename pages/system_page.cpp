@@ -1,23 +1,13 @@
-// The system page: font sets of product B, the system layer. Each script's
-// less-common and extended sets need its common set; the main page's
-// (hidden) product B box follows whether any common set is chosen.
-#include "pages/page_controls.h"
-#include "pages/page_items.h"
-#include "pages/pages.h"
-#include "res/resource.h"
-#include "shell/checkbox.h"
+// The system page's rule and procedure; the page itself is its table
+// (pages/system_page.h).
+#include "pages/system_page.h"
+
+#include "shell/chooser_windows.h"
 #include "shell/page_frame.h"
-#include "shell/startup.h"
 
 namespace {
 
-PageSkin s_skin;
-
-LRESULT CreateSystemPageControls(HWND page, const CREATESTRUCTA *create) {
-  CreatePageBoxes(page, create, SYSTEM_BOXES, CountOf(SYSTEM_BOXES));
-  BuildPageHotspots(page, &s_skin.hotspots, OPTIONS_HOTSPOTS, CountOf(OPTIONS_HOTSPOTS));
-  return 0;
-}
+PageState s_state;
 
 // Flips a box of one script (common set `common`, its two extensions
 // after it) and applies the script's rule.
@@ -27,28 +17,18 @@ void ToggleFontSet(HWND page, int id, int common) {
   if (id != common && checked) CheckButton(page, common);
 }
 
-LRESULT SystemPageCommand(HWND page, WPARAM wParam, LPARAM lParam) {
-  if (HIWORD(wParam) != BN_CLICKED) return 0;
-  const int id = ClickedBoxId(wParam);
+}  // namespace
+
+void SystemPageRule(HWND page, int id) {
   if (id >= SYSTEM_BOX_BIG5_COMMON && id < SYSTEM_BOX_GB_COMMON)
     ToggleFontSet(page, id, SYSTEM_BOX_BIG5_COMMON);
   else if (id >= SYSTEM_BOX_GB_COMMON && id <= SYSTEM_BOX_GBK)
     ToggleFontSet(page, id, SYSTEM_BOX_GB_COMMON);
-  KeepProductBoxInStep(page, SYSTEM_BOX_BIG5_COMMON, SYSTEM_BOX_GB_COMMON, MAIN_BOX_SYSTEM);
-  return 0;
+  SetButtonState(g_Shell.windows[PAGE_MAIN], MAIN_BOX_SYSTEM,
+                 IsDlgButtonChecked(page, SYSTEM_BOX_BIG5_COMMON) ||
+                     IsDlgButtonChecked(page, SYSTEM_BOX_GB_COMMON));
 }
-
-LRESULT SystemPageClick(HWND page, WPARAM wParam, LPARAM lParam) {
-  OptionsPageClick(page, &s_skin.hotspots, lParam);
-  return 0;
-}
-
-const PageHandlers kSystemPageHandlers = {
-    IDB_SKIN_SYSTEM, CreateSystemPageControls, SystemPageCommand, SystemPageClick,
-    OptionsPageHotspot, &SYSTEM_ITEM_TABLE};
-
-}  // namespace
 
 LRESULT SystemPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
-  return PageFrameProc(page, message, wParam, lParam, &s_skin, &kSystemPageHandlers);
+  return PageFrameProc(page, message, wParam, lParam, &SYSTEM_PAGE, &s_state);
 }

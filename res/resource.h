@@ -10,8 +10,7 @@
 #define IDB_SKIN_SYSTEM 110
 
 // The same skins drawn for twice the size (740 x 820), used from 192 dots
-// per inch on. Each id is its 1x skin's plus IDB_SKIN_2X_OFFSET.
-#define IDB_SKIN_2X_OFFSET 100
+// per inch on.
 #define IDB_SKIN_MAIN_2X 205
 #define IDB_SKIN_CONVERTER_2X 208
 #define IDB_SKIN_SUITE_2X 209

@@ -23,6 +23,17 @@ void CheckButton(HWND window, int id) { SetBoxState(window, id, BST_CHECKED); }
 
 void UncheckButton(HWND window, int id) { SetBoxState(window, id, BST_UNCHECKED); }
 
+void SetButtonState(HWND window, int id, int checked) {
+  if (checked)
+    CheckButton(window, id);
+  else
+    UncheckButton(window, id);
+}
+
+void SetBoxRange(HWND window, int first, int last, int checked) {
+  for (int id = first; id <= last; ++id) SetButtonState(window, id, checked);
+}
+
 int ToggleButton(HWND window, int id) {
   if (IsDlgButtonChecked(window, id) == 0) {
     CheckButton(window, id);

@@ -22,5 +22,11 @@ HWND CreateCheckBox(HWND page, int id, const RECT &place, DWORD style, HINSTANCE
 void CheckButton(HWND window, int id);
 void UncheckButton(HWND window, int id);
 
+// CheckButton when `checked` is non-zero, else UncheckButton.
+void SetButtonState(HWND window, int id, int checked);
+
+// SetButtonState on boxes first..last of a window.
+void SetBoxRange(HWND window, int first, int last, int checked);
+
 // Flips the box; returns its new state (1 checked, 0 unchecked).
 int ToggleButton(HWND window, int id);

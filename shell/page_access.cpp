@@ -18,7 +18,7 @@
 #include "locale/catalogue.h"
 #include "shell/page_keys.h"
 #include "shell/page_messages.h"
-#include "shell/startup.h"
+#include "shell/page_items.h"
 
 namespace {
 
@@ -83,15 +83,13 @@ void SetChild(VARIANT *out, LONG childId) {
 
 struct PageAccessible final : IAccessible {
   HWND page;
-  PageSkin *skin;
-  const PageHandlers *handlers;
-
-  const PageItemTable *Table() const { return handlers->items; }
+  PageState *pageState;
+  const PageDefinition *definition;
 
   // The item index a child id names, SELF for the page; E_INVALIDARG for
   // anything else.
   HRESULT ItemOf(VARIANT child, int *index) const {
-    if (child.vt != VT_I4 || child.lVal < 0 || child.lVal > Table()->count) return E_INVALIDARG;
+    if (child.vt != VT_I4 || child.lVal < 0 || child.lVal > definition->orderCount) return E_INVALIDARG;
     *index = child.lVal == CHILDID_SELF ? SELF : child.lVal - 1;
     return S_OK;
   }
@@ -134,7 +132,7 @@ struct PageAccessible final : IAccessible {
                                   reinterpret_cast<void **>(parent));
   }
   HRESULT STDMETHODCALLTYPE get_accChildCount(LONG *count) override {
-    *count = Table()->count;
+    *count = definition->orderCount;
     return S_OK;
   }
   HRESULT STDMETHODCALLTYPE get_accChild(VARIANT child, IDispatch **out) override {
@@ -149,22 +147,25 @@ struct PageAccessible final : IAccessible {
     *name = nullptr;
     int index;
     if (FAILED(ItemOf(child, &index))) return E_INVALIDARG;
-    return MakeText(GetMessageText(index == SELF ? Table()->title : Table()->items[index].name),
-                    name);
+    WORD label = definition->title, group = 0;
+    if (index != SELF) GetPageItemLabel(definition, definition->order[index], &label, &group);
+    return MakeText(GetMessageText(label), name);
   }
   HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR *text) override {
     *text = nullptr;
     int index;
     if (FAILED(ItemOf(child, &index))) return E_INVALIDARG;
-    if (index == SELF || !Table()->items[index].description) return S_FALSE;
-    return MakeText(GetMessageText(Table()->items[index].description), text);
+    WORD label = 0, group = 0;
+    if (index != SELF) GetPageItemLabel(definition, definition->order[index], &label, &group);
+    if (!group) return S_FALSE;
+    return MakeText(GetMessageText(group), text);
   }
   HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT *role) override {
     role->vt = VT_EMPTY;
     int index;
     if (FAILED(ItemOf(child, &index))) return E_INVALIDARG;
     SetChild(role, index == SELF                                  ? ROLE_SYSTEM_CLIENT
-                   : Table()->items[index].kind == PAGE_ITEM_BOX ? ROLE_SYSTEM_CHECKBUTTON
+                   : definition->order[index].kind == PAGE_ITEM_BOX ? ROLE_SYSTEM_CHECKBUTTON
                                                                   : ROLE_SYSTEM_PUSHBUTTON);
     return S_OK;
   }
@@ -176,14 +177,14 @@ struct PageAccessible final : IAccessible {
     if (index == SELF) {
       bits |= STATE_SYSTEM_FOCUSABLE | (HasKeyboard() ? STATE_SYSTEM_FOCUSED : 0);
     } else {
-      const PageItem &item = Table()->items[index];
+      const PageItem &item = definition->order[index];
       if (IsPageItemUsable(page, item))
         bits |= STATE_SYSTEM_FOCUSABLE;
       else
         bits |= STATE_SYSTEM_UNAVAILABLE;
       if (item.kind == PAGE_ITEM_BOX && IsDlgButtonChecked(page, item.id))
         bits |= STATE_SYSTEM_CHECKED;
-      if (HasKeyboard() && GetPageFocusItem(page, skin, handlers) == index)
+      if (HasKeyboard() && GetPageFocusItem(page, pageState, definition) == index)
         bits |= STATE_SYSTEM_FOCUSED;
     }
     SetChild(state, bits);
@@ -211,7 +212,7 @@ struct PageAccessible final : IAccessible {
   HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT *child) override {
     child->vt = VT_EMPTY;
     if (!HasKeyboard()) return S_FALSE;
-    SetChild(child, GetPageFocusItem(page, skin, handlers) + 1);
+    SetChild(child, GetPageFocusItem(page, pageState, definition) + 1);
     return S_OK;
   }
   HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT *children) override {
@@ -231,7 +232,7 @@ struct PageAccessible final : IAccessible {
     int index;
     if (FAILED(ItemOf(child, &index))) return E_INVALIDARG;
     if (index == SELF) return S_FALSE;
-    const PageItem &item = Table()->items[index];
+    const PageItem &item = definition->order[index];
     const WCHAR *verb = item.kind == PAGE_ITEM_HOTSPOT        ? L"Press"
                         : IsDlgButtonChecked(page, item.id) ? L"Uncheck"
                                                              : L"Check";
@@ -242,12 +243,12 @@ struct PageAccessible final : IAccessible {
     int index;
     if (FAILED(ItemOf(child, &index))) return E_INVALIDARG;
     // No click reaches a hidden page, the page itself or a disabled box.
-    if (index == SELF || !IsWindowVisible(page) || !IsPageItemUsable(page, Table()->items[index]))
+    if (index == SELF || !IsWindowVisible(page) || !IsPageItemUsable(page, definition->order[index]))
       return DISP_E_MEMBERNOTFOUND;
-    const PageItem &item = Table()->items[index];
+    const PageItem &item = definition->order[index];
     if (item.kind == PAGE_ITEM_HOTSPOT)
       return PostMessageA(page, WM_PAGE_ACTIVATE_HOTSPOT, item.id, 0) ? S_OK : E_FAIL;
-    return ActivatePageItem(page, handlers, index) ? S_OK : E_FAIL;
+    return ActivatePageItem(page, definition, index) ? S_OK : E_FAIL;
   }
 
   // Places, in screen coordinates.
@@ -259,7 +260,7 @@ struct PageAccessible final : IAccessible {
     RECT r;
     if (index == SELF)
       GetClientRect(page, &r);
-    else if (!GetPageItemRect(page, &skin->hotspots, Table()->items[index], &r))
+    else if (!GetPageItemRect(page, &pageState->hotspots, definition->order[index], &r))
       return S_FALSE;
     MapWindowPoints(page, HWND_DESKTOP, reinterpret_cast<POINT *>(&r), 2);
     *x = r.left;
@@ -273,8 +274,8 @@ struct PageAccessible final : IAccessible {
     POINT at = {x, y};
     ScreenToClient(page, &at);
     RECT r;
-    for (int i = 0; i < Table()->count; ++i) {
-      if (GetPageItemRect(page, &skin->hotspots, Table()->items[i], &r) && PtInRect(&r, at)) {
+    for (int i = 0; i < definition->orderCount; ++i) {
+      if (GetPageItemRect(page, &pageState->hotspots, definition->order[i], &r) && PtInRect(&r, at)) {
         SetChild(child, i + 1);
         return S_OK;
       }
@@ -295,28 +296,28 @@ int s_ObjectCount = 0;
 
 }  // namespace
 
-LRESULT PageGetObject(HWND page, PageSkin *skin, const PageHandlers *handlers, WPARAM wParam,
+LRESULT PageGetObject(HWND page, PageState *state, const PageDefinition *definition, WPARAM wParam,
                       LPARAM lParam) {
   // The object id is a signed 32-bit value carried in lParam.
   if (static_cast<LONG>(lParam) != OBJID_CLIENT || !LoadOle())
     return DefWindowProcA(page, WM_GETOBJECT, wParam, lParam);
-  if (!skin->accessible) {
+  if (!state->accessible) {
     if (s_ObjectCount >= PAGE_COUNT) return DefWindowProcA(page, WM_GETOBJECT, wParam, lParam);
     PageAccessible *object = &s_Objects[s_ObjectCount++];
     object->page = page;
-    object->skin = skin;
-    object->handlers = handlers;
-    skin->accessible = object;
+    object->pageState = state;
+    object->definition = definition;
+    state->accessible = object;
   }
   return g_Ole.lresultFromObject(__uuidof(IAccessible), wParam,
-                                 static_cast<IAccessible *>(skin->accessible));
+                                 static_cast<IAccessible *>(state->accessible));
 }
 
 void EndPageAccess() {
   if (g_Ole.ready) g_Ole.coUninitialize();
 }
 
-void NotifyBoxToggled(HWND page, const PageHandlers *handlers, int boxId) {
-  const int index = FindPageBoxItem(handlers->items, boxId);
+void NotifyBoxToggled(HWND page, const PageDefinition *definition, int boxId) {
+  const int index = FindPageBoxItem(definition, boxId);
   if (index >= 0) NotifyWinEvent(EVENT_OBJECT_STATECHANGE, page, OBJID_CLIENT, index + 1);
 }

@@ -20,7 +20,7 @@
 // WM_GETOBJECT: the page's object for OBJID_CLIENT (made on the first
 // request and kept for the life of the process); anything else, or when
 // the system libraries are missing, goes to DefWindowProcA.
-LRESULT PageGetObject(HWND page, PageSkin *skin, const PageHandlers *handlers, WPARAM wParam,
+LRESULT PageGetObject(HWND page, PageState *state, const PageDefinition *definition, WPARAM wParam,
                       LPARAM lParam);
 
 // At the end of the message loop: when screen readers were served, leaves
@@ -28,4 +28,4 @@ LRESULT PageGetObject(HWND page, PageSkin *skin, const PageHandlers *handlers, W
 void EndPageAccess();
 
 // A box of the page changed its state (WM_BOX_TOGGLED): tells screen readers.
-void NotifyBoxToggled(HWND page, const PageHandlers *handlers, int boxId);
+void NotifyBoxToggled(HWND page, const PageDefinition *definition, int boxId);

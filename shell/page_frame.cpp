@@ -4,55 +4,71 @@
 #include "shell/page_frame.h"
 
 #include "res/resource.h"
+#include "shell/chooser_windows.h"
+#include "shell/checkbox.h"
 #include "shell/page_access.h"
+#include "shell/page_actions.h"
 #include "shell/page_keys.h"
 #include "shell/page_messages.h"
 #include "shell/placement.h"
 
-static_assert(IDB_SKIN_MAIN_2X == IDB_SKIN_MAIN + IDB_SKIN_2X_OFFSET &&
-                  IDB_SKIN_SUITE_2X == IDB_SKIN_SUITE + IDB_SKIN_2X_OFFSET &&
-                  IDB_SKIN_SYSTEM_2X == IDB_SKIN_SYSTEM + IDB_SKIN_2X_OFFSET &&
-                  IDB_SKIN_CONVERTER_2X == IDB_SKIN_CONVERTER + IDB_SKIN_2X_OFFSET,
-              "a page finds its 2x skin at its 1x skin's id plus the offset");
-
-void PagePlaceAndLoadSkin(HWND page, PageSkin *skin, const CREATESTRUCTA *create, WORD bitmapId) {
+void PagePlaceAndLoadSkin(HWND page, PageState *state, const CREATESTRUCTA *create,
+                          const PageDefinition *definition) {
   CenterWindowOn(page, GetDesktopWindow());
   SetWindowZOrder(page, HWND_TOPMOST);
-  skin->icon = LoadIconA(create->hInstance, MAKEINTRESOURCEA(IDI_CHOOSER));
+  state->icon = LoadIconA(create->hInstance, MAKEINTRESOURCEA(IDI_CHOOSER));
   // The class icon, shared by every page.
-  SetClassLongPtrA(page, GCLP_HICON, reinterpret_cast<LONG_PTR>(skin->icon));
-  skin->unit = GetScaleUnit(page);
-  const WORD drawnFor = skin->unit >= 2 ? bitmapId + IDB_SKIN_2X_OFFSET : bitmapId;
-  skin->bitmap = LoadBitmapA(create->hInstance, MAKEINTRESOURCEA(drawnFor));
+  SetClassLongPtrA(page, GCLP_HICON, reinterpret_cast<LONG_PTR>(state->icon));
+  state->unit = GetScaleUnit(page);
+  const WORD drawnFor = state->unit >= 2 ? definition->skin2x : definition->skin;
+  state->bitmap = LoadBitmapA(create->hInstance, MAKEINTRESOURCEA(drawnFor));
   BITMAP info = {};
-  if (skin->bitmap) GetObjectA(skin->bitmap, sizeof info, &info);
-  skin->bitmapSize.cx = info.bmWidth;
-  skin->bitmapSize.cy = info.bmHeight;
+  if (state->bitmap) GetObjectA(state->bitmap, sizeof info, &info);
+  state->bitmapSize.cx = info.bmWidth;
+  state->bitmapSize.cy = info.bmHeight;
 }
 
-void PageCreateCommon(HWND page, PageSkin *skin, const CREATESTRUCTA *create, WORD bitmapId) {
-  ApplyRoundedRegion(page);
-  PagePlaceAndLoadSkin(page, skin, create, bitmapId);
+LRESULT PageCreateControls(HWND page, PageState *state, const CREATESTRUCTA *create,
+                           const PageDefinition *definition) {
+  for (int i = 0; i < definition->boxCount; ++i) {
+    const BoxDefinition &box = definition->boxes[i];
+    const RECT place = MapLayoutRect(page, box.x, box.y, CHECKBOX_SIDE, CHECKBOX_SIDE);
+    CreateCheckBox(page, box.id, place, box.style, create->hInstance);
+  }
+  for (int i = 0; i < definition->boxCount; ++i)
+    SetButtonState(page, definition->boxes[i].id, definition->boxes[i].checked);
+  for (int i = 0; i < definition->hotspotCount; ++i) {
+    const HotspotDefinition &spot = definition->hotspots[i];
+    const RECT r = MapLayoutRect(page, spot.x, spot.y, spot.width, spot.height);
+    const WORD x = static_cast<WORD>(r.left), y = static_cast<WORD>(r.top);
+    const WORD width = static_cast<WORD>(r.right - r.left);
+    const WORD height = static_cast<WORD>(r.bottom - r.top);
+    if (i == 0)
+      HotspotListInit(&state->hotspots, spot.id, x, y, width, height);
+    else
+      HotspotListAdd(&state->hotspots, spot.id, x, y, width, height);
+  }
+  return 0;
 }
 
-LRESULT PagePaint(HWND page, const PageSkin *skin) {
+LRESULT PagePaint(HWND page, const PageState *state) {
   PAINTSTRUCT paint;
   HDC dc = BeginPaint(page, &paint);
   if (HDC memory = CreateCompatibleDC(dc)) {
-    HGDIOBJ kept = SelectObject(memory, skin->bitmap);
-    const int width = PAGE_WIDTH * skin->unit, height = PAGE_HEIGHT * skin->unit;
-    if (skin->bitmapSize.cx == width && skin->bitmapSize.cy == height) {
+    HGDIOBJ kept = SelectObject(memory, state->bitmap);
+    const int width = PAGE_WIDTH * state->unit, height = PAGE_HEIGHT * state->unit;
+    if (state->bitmapSize.cx == width && state->bitmapSize.cy == height) {
       BitBlt(dc, 0, 0, width, height, memory, 0, 0, SRCCOPY);
     } else {
       SetStretchBltMode(dc, HALFTONE);
       SetBrushOrgEx(dc, 0, 0, nullptr);  // as HALFTONE requires
-      StretchBlt(dc, 0, 0, width, height, memory, 0, 0, skin->bitmapSize.cx, skin->bitmapSize.cy,
+      StretchBlt(dc, 0, 0, width, height, memory, 0, 0, state->bitmapSize.cx, state->bitmapSize.cy,
                  SRCCOPY);
     }
     SelectObject(memory, kept);
     DeleteDC(memory);
   }
-  if (!IsRectEmpty(&skin->focusMark)) DrawFocusRect(dc, &skin->focusMark);
+  if (!IsRectEmpty(&state->focusMark)) DrawFocusRect(dc, &state->focusMark);
   EndPaint(page, &paint);
   return 0;
 }
@@ -62,33 +78,38 @@ void PageStartDrag(HWND page) {
   SendMessageA(page, WM_NCLBUTTONDOWN, HTCAPTION, 0);
 }
 
-LRESULT PageDestroy(PageSkin *skin) {
-  HotspotListClear(&skin->hotspots);
-  if (skin->instanceMutex) ReleaseMutex(skin->instanceMutex);
+LRESULT PageDestroy(PageState *state) {
+  HotspotListClear(&state->hotspots);
+  if (g_Shell.instanceMutex) ReleaseMutex(g_Shell.instanceMutex);
   PostQuitMessage(0);
   return 0;
 }
 
-LRESULT PageFrameProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam, PageSkin *skin,
-                      const PageHandlers *handlers) {
+LRESULT PageFrameProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam,
+                      const PageDefinition *definition, PageState *state) {
   switch (message) {
     case WM_CREATE: {
       const CREATESTRUCTA *create = reinterpret_cast<const CREATESTRUCTA *>(lParam);
-      PageCreateCommon(page, skin, create, handlers->bitmapId);
-      return handlers->createControls(page, create);
+      ApplyRoundedRegion(page);
+      PagePlaceAndLoadSkin(page, state, create, definition);
+      return PageCreateControls(page, state, create, definition);
     }
     case WM_PAINT:
-      return PagePaint(page, skin);
+      return PagePaint(page, state);
     case WM_COMMAND:
-      FollowClickedBox(page, skin, handlers, wParam, lParam);
-      return handlers->command(page, wParam, lParam);
+      if (HIWORD(wParam) != BN_CLICKED) return 0;
+      FollowClickedBox(page, state, definition, wParam, lParam);
+      DoBoxClick(page, definition, LOWORD(wParam));
+      return 0;
     case WM_LBUTTONDOWN:
-      return handlers->click(page, wParam, lParam);
+      if (!DoHotspot(page, definition, HotspotHitTest(&state->hotspots, LOWORD(lParam), HIWORD(lParam))))
+        PageStartDrag(page);
+      return 0;
     case WM_DESTROY:
-      return PageDestroy(skin);
+      return PageDestroy(state);
     // The keyboard (shell/page_keys.h) and screen readers (shell/page_access.h).
     case WM_KEYDOWN:
-      return PageKeyDown(page, skin, handlers, wParam, lParam);
+      return PageKeyDown(page, state, definition, wParam, lParam);
     case WM_ACTIVATE:
       PageActivated(page, wParam);
       return DefWindowProcA(page, message, wParam, lParam);
@@ -96,17 +117,17 @@ LRESULT PageFrameProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam, Pag
       PageTakeKeyboard(page);
       return 0;
     case WM_SETFOCUS:
-      PageGotFocus(page, skin, handlers);
+      PageGotFocus(page, state, definition);
       return 0;
     case WM_CLOSE:
-      return PageClose(page, handlers);
+      return PageClose(page, definition);
     case WM_GETOBJECT:
-      return PageGetObject(page, skin, handlers, wParam, lParam);
+      return PageGetObject(page, state, definition, wParam, lParam);
     case WM_BOX_TOGGLED:
-      NotifyBoxToggled(page, handlers, static_cast<int>(wParam));
+      NotifyBoxToggled(page, definition, static_cast<int>(wParam));
       return 0;
     case WM_PAGE_ACTIVATE_HOTSPOT:
-      handlers->hotspot(page, static_cast<WORD>(wParam));
+      DoHotspot(page, definition, static_cast<WORD>(wParam));
       return 0;
     default:
       return DefWindowProcA(page, message, wParam, lParam);

@@ -1,4 +1,4 @@
-// Places and states of a page's items.
+// Places, states and labels of a page's items.
 #include "shell/page_items.h"
 
 BOOL GetPageItemRect(HWND page, const HotspotList *hotspots, const PageItem &item, RECT *rect) {
@@ -24,9 +24,31 @@ int IsPageItemUsable(HWND page, const PageItem &item) {
   return box && IsWindowEnabled(box) ? 1 : 0;
 }
 
-int FindPageBoxItem(const PageItemTable *table, int id) {
-  for (int i = 0; i < table->count; ++i) {
-    if (table->items[i].kind == PAGE_ITEM_BOX && table->items[i].id == id) return i;
+int FindPageBoxItem(const PageDefinition *definition, int id) {
+  for (int i = 0; i < definition->orderCount; ++i) {
+    if (definition->order[i].kind == PAGE_ITEM_BOX && definition->order[i].id == id) return i;
   }
   return -1;
+}
+
+void GetPageItemLabel(const PageDefinition *definition, const PageItem &item, WORD *label, WORD *group) {
+  *label = *group = 0;
+  if (item.kind == PAGE_ITEM_BOX) {
+    for (const BoxDefinition *box = definition->boxes; box < definition->boxes + definition->boxCount; ++box) {
+      if (box->id == item.id) {
+        *label = box->label;
+        *group = box->group;
+        return;
+      }
+    }
+    return;
+  }
+  for (const HotspotDefinition *spot = definition->hotspots;
+       spot < definition->hotspots + definition->hotspotCount; ++spot) {
+    if (spot->id == item.id) {
+      *label = spot->label;
+      *group = spot->group;
+      return;
+    }
+  }
 }

@@ -2,7 +2,9 @@
 #include "shell/page_keys.h"
 
 #include "shell/page_messages.h"
-#include "shell/startup.h"
+#include "shell/chooser_windows.h"
+#include "shell/page_actions.h"
+#include "shell/page_items.h"
 
 PageKeysState g_PageKeys = {0};
 
@@ -13,8 +15,7 @@ const LPARAM KEY_WAS_DOWN = 0x40000000;  // bit 30 of a key message: a repeat
 // The page whose child `window` is, or null.
 HWND PageOfChild(HWND window) {
   HWND parent = GetParent(window);
-  const HWND pages[] = {g_Shell.mainWnd, g_Shell.suiteWnd, g_Shell.systemWnd, g_Shell.converterWnd};
-  for (HWND page : pages) {
+  for (HWND page : g_Shell.windows) {
     if (parent && page == parent) return page;
   }
   return nullptr;
@@ -22,26 +23,27 @@ HWND PageOfChild(HWND window) {
 
 // The usable item `step` places (1 or -1) after `from`, wrapping; `from`
 // itself when no other is usable, -1 when none is.
-int NextUsableItem(HWND page, const PageItemTable *table, int from, int step) {
-  for (int i = 1; i <= table->count; ++i) {
-    const int index = ((from + step * i) % table->count + table->count) % table->count;
-    if (IsPageItemUsable(page, table->items[index])) return index;
+int NextUsableItem(HWND page, const PageDefinition *definition, int from, int step) {
+  const int count = definition->orderCount;
+  for (int i = 1; i <= count; ++i) {
+    const int index = ((from + step * i) % count + count) % count;
+    if (IsPageItemUsable(page, definition->order[index])) return index;
   }
   return -1;
 }
 
 // Puts the mark where the focused item is (nowhere before the keyboard has
 // been used) and repaints what changed.
-void MoveFocusMark(HWND page, PageSkin *skin, const PageHandlers *handlers) {
+void MoveFocusMark(HWND page, PageState *state, const PageDefinition *definition) {
   RECT mark = {};
-  const int index = GetPageFocusItem(page, skin, handlers);
+  const int index = GetPageFocusItem(page, state, definition);
   if (g_PageKeys.markShown && index >= 0 &&
-      GetPageItemRect(page, &skin->hotspots, handlers->items->items[index], &mark))
+      GetPageItemRect(page, &state->hotspots, definition->order[index], &mark))
     InflateRect(&mark, FOCUS_MARK_GAP, FOCUS_MARK_GAP);
-  if (EqualRect(&mark, &skin->focusMark)) return;
-  InvalidateRect(page, &skin->focusMark, FALSE);
-  skin->focusMark = mark;
-  InvalidateRect(page, &skin->focusMark, FALSE);
+  if (EqualRect(&mark, &state->focusMark)) return;
+  InvalidateRect(page, &state->focusMark, FALSE);
+  state->focusMark = mark;
+  InvalidateRect(page, &state->focusMark, FALSE);
 }
 
 void NotifyFocus(HWND page, int index) {
@@ -49,19 +51,19 @@ void NotifyFocus(HWND page, int index) {
 }
 
 // Does what the page's hotspot `id` does, when the page ties one to it.
-void ActivateHotspot(HWND page, const PageHandlers *handlers, WORD id) {
-  if (id) handlers->hotspot(page, id);
+void ActivateHotspot(HWND page, const PageDefinition *definition, WORD id) {
+  if (id) DoHotspot(page, definition, id);
 }
 
 // Moves the focus to item `index` (ignored when it is not usable), moves
 // the mark and tells screen readers.
-void SetPageFocusItem(HWND page, PageSkin *skin, const PageHandlers *handlers, int index) {
-  if (index < 0 || index >= handlers->items->count ||
-      !IsPageItemUsable(page, handlers->items->items[index]))
+void SetPageFocusItem(HWND page, PageState *state, const PageDefinition *definition, int index) {
+  if (index < 0 || index >= definition->orderCount ||
+      !IsPageItemUsable(page, definition->order[index]))
     return;
-  const int before = GetPageFocusItem(page, skin, handlers);
-  skin->focusedItem = index;
-  MoveFocusMark(page, skin, handlers);
+  const int before = GetPageFocusItem(page, state, definition);
+  state->focusedItem = index;
+  MoveFocusMark(page, state, definition);
   if (index != before) NotifyFocus(page, index);
 }
 
@@ -72,25 +74,24 @@ void RouteBoxKeyToPage(MSG *message) {
   if (HWND page = PageOfChild(message->hwnd)) message->hwnd = page;
 }
 
-int GetPageFocusItem(HWND page, const PageSkin *skin, const PageHandlers *handlers) {
-  const PageItemTable *table = handlers->items;
-  const int index = skin->focusedItem;
-  if (index >= 0 && index < table->count && IsPageItemUsable(page, table->items[index]))
+int GetPageFocusItem(HWND page, const PageState *state, const PageDefinition *definition) {
+  const int index = state->focusedItem;
+  if (index >= 0 && index < definition->orderCount && IsPageItemUsable(page, definition->order[index]))
     return index;
-  return NextUsableItem(page, table, index, 1);
+  return NextUsableItem(page, definition, index, 1);
 }
 
-int ActivatePageItem(HWND page, const PageHandlers *handlers, int index) {
-  if (index < 0 || index >= handlers->items->count) return 0;
-  const PageItem &item = handlers->items->items[index];
-  if (item.kind == PAGE_ITEM_HOTSPOT) return handlers->hotspot(page, item.id);
+int ActivatePageItem(HWND page, const PageDefinition *definition, int index) {
+  if (index < 0 || index >= definition->orderCount) return 0;
+  const PageItem &item = definition->order[index];
+  if (item.kind == PAGE_ITEM_HOTSPOT) return DoHotspot(page, definition, item.id);
   HWND box = GetDlgItem(page, item.id);
   if (!box) return 0;
   SendMessageA(page, WM_COMMAND, MAKEWPARAM(item.id, BN_CLICKED), reinterpret_cast<LPARAM>(box));
   return 1;
 }
 
-LRESULT PageKeyDown(HWND page, PageSkin *skin, const PageHandlers *handlers, WPARAM key,
+LRESULT PageKeyDown(HWND page, PageState *state, const PageDefinition *definition, WPARAM key,
                     LPARAM keyData) {
   if (key != VK_TAB && key != VK_SPACE && key != VK_RETURN && key != VK_ESCAPE)
     return DefWindowProcA(page, WM_KEYDOWN, key, keyData);
@@ -99,35 +100,34 @@ LRESULT PageKeyDown(HWND page, PageSkin *skin, const PageHandlers *handlers, WPA
   // chooser.
   if (GetFocus() != page) SetFocus(page);
   g_PageKeys.markShown = 1;
-  const int focused = GetPageFocusItem(page, skin, handlers);
+  const int focused = GetPageFocusItem(page, state, definition);
   if (key == VK_TAB) {
     const int step = GetKeyState(VK_SHIFT) < 0 ? -1 : 1;
-    SetPageFocusItem(page, skin, handlers, NextUsableItem(page, handlers->items, focused, step));
+    SetPageFocusItem(page, state, definition, NextUsableItem(page, definition, focused, step));
     return 0;
   }
-  MoveFocusMark(page, skin, handlers);
+  MoveFocusMark(page, state, definition);
   if (keyData & KEY_WAS_DOWN) return 0;
-  const PageItemTable *table = handlers->items;
-  const bool onBox = focused >= 0 && table->items[focused].kind == PAGE_ITEM_BOX;
+  const bool onBox = focused >= 0 && definition->order[focused].kind == PAGE_ITEM_BOX;
   if (key == VK_ESCAPE)
-    ActivateHotspot(page, handlers, table->escapeHotspot);
+    ActivateHotspot(page, definition, definition->escapeHotspot);
   else if (key == VK_RETURN && onBox)
-    ActivateHotspot(page, handlers, table->okHotspot);
+    ActivateHotspot(page, definition, definition->okHotspot);
   else
-    ActivatePageItem(page, handlers, focused);
+    ActivatePageItem(page, definition, focused);
   return 0;
 }
 
-void FollowClickedBox(HWND page, PageSkin *skin, const PageHandlers *handlers, WPARAM wParam,
+void FollowClickedBox(HWND page, PageState *state, const PageDefinition *definition, WPARAM wParam,
                       LPARAM lParam) {
   HWND box = reinterpret_cast<HWND>(lParam);
   if (HIWORD(wParam) != BN_CLICKED || !box || GetFocus() != box) return;
-  SetPageFocusItem(page, skin, handlers, FindPageBoxItem(handlers->items, LOWORD(wParam)));
+  SetPageFocusItem(page, state, definition, FindPageBoxItem(definition, LOWORD(wParam)));
 }
 
-void PageGotFocus(HWND page, PageSkin *skin, const PageHandlers *handlers) {
-  MoveFocusMark(page, skin, handlers);
-  NotifyFocus(page, GetPageFocusItem(page, skin, handlers));
+void PageGotFocus(HWND page, PageState *state, const PageDefinition *definition) {
+  MoveFocusMark(page, state, definition);
+  NotifyFocus(page, GetPageFocusItem(page, state, definition));
 }
 
 void PageActivated(HWND page, WPARAM wParam) {
@@ -141,10 +141,11 @@ void PageTakeKeyboard(HWND page) {
     SetForegroundWindow(page);
 }
 
-LRESULT PageClose(HWND page, const PageHandlers *handlers) {
-  if (handlers->items->closeHotspot)
-    ActivateHotspot(page, handlers, handlers->items->closeHotspot);
-  else if (g_Shell.mainWnd && g_Shell.mainWnd != page)
-    SendMessageA(g_Shell.mainWnd, WM_CLOSE, 0, 0);
+LRESULT PageClose(HWND page, const PageDefinition *definition) {
+  HWND main = g_Shell.windows[PAGE_MAIN];
+  if (definition->closeHotspot)
+    ActivateHotspot(page, definition, definition->closeHotspot);
+  else if (main && main != page)
+    SendMessageA(main, WM_CLOSE, 0, 0);
   return 0;
 }

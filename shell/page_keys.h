@@ -29,26 +29,26 @@ extern PageKeysState g_PageKeys;
 void RouteBoxKeyToPage(MSG *message);
 
 // WM_KEYDOWN of a page: the keys above; others go to DefWindowProcA.
-LRESULT PageKeyDown(HWND page, PageSkin *skin, const PageHandlers *handlers, WPARAM key,
+LRESULT PageKeyDown(HWND page, PageState *state, const PageDefinition *definition, WPARAM key,
                     LPARAM keyData);
 
 // The focused item: the page's focused item when it is usable, else the
 // next usable one after it; -1 when the page has none.
-int GetPageFocusItem(HWND page, const PageSkin *skin, const PageHandlers *handlers);
+int GetPageFocusItem(HWND page, const PageState *state, const PageDefinition *definition);
 
 // What a click on item `index` does: a box gets its BN_CLICKED command, a
 // hotspot its action. Returns 0 when nothing was done.
-int ActivatePageItem(HWND page, const PageHandlers *handlers, int index);
+int ActivatePageItem(HWND page, const PageDefinition *definition, int index);
 
 // WM_COMMAND, before the page's own handling: a box clicked with the mouse
 // (it has taken the focus) becomes the focused item.
-void FollowClickedBox(HWND page, PageSkin *skin, const PageHandlers *handlers, WPARAM wParam,
+void FollowClickedBox(HWND page, PageState *state, const PageDefinition *definition, WPARAM wParam,
                       LPARAM lParam);
 
 // WM_SETFOCUS: the page has the keyboard (it was shown or came back from a
 // message box): shows its mark and tells screen readers which item is
 // focused.
-void PageGotFocus(HWND page, PageSkin *skin, const PageHandlers *handlers);
+void PageGotFocus(HWND page, PageState *state, const PageDefinition *definition);
 
 // WM_ACTIVATE: a page still on screen that loses the keyboard to no
 // window, or to the desktop window itself, takes it back. No program hands
@@ -59,4 +59,4 @@ void PageActivated(HWND page, WPARAM wParam);
 void PageTakeKeyboard(HWND page);
 
 // WM_CLOSE (Alt+F4): the page's close hotspot, or the main page's close.
-LRESULT PageClose(HWND page, const PageHandlers *handlers);
+LRESULT PageClose(HWND page, const PageDefinition *definition);

@@ -23,7 +23,7 @@ cmake --build --preset win64 -j"${CHOOSER_JOBS:-2}" --target setup bundle show_p
 scripts/wine-prefix
 cdrom=$(realpath "$WINEPREFIX/../cdrom")
 find "$cdrom" -mindepth 1 -delete
-cp build/win64/res/SETUP.EXE "$cdrom/SETUP.EXE"
+cp build/win64/program/SETUP.EXE "$cdrom/SETUP.EXE"
 python3 tools/bundle/make_bundle.py "$cdrom" >/dev/null
 showpage=build/win64/tools/screenshots/SHOWPAGE.EXE
 dpi() { /usr/lib/wine/wine64 reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null; }

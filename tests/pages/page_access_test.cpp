@@ -112,7 +112,7 @@ const PageOf kMain = &session::Pages::main, kSuite = &session::Pages::suite,
              kSystem = &session::Pages::system, kConverter = &session::Pages::converter;
 const WORD kTab = VK_TAB, kBack = kShift | VK_TAB, kSpace = VK_SPACE, kEnter = VK_RETURN,
            kEsc = VK_ESCAPE, kAltF4 = kAlt | VK_F4;
-RECT Place(const HotspotPlace &h) { return RECT{h.x, h.y, h.x + h.width, h.y + h.height}; }
+RECT Place(const HotspotDefinition &h) { return RECT{h.x, h.y, h.x + h.width, h.y + h.height}; }
 const RECT kOptionsA = Place(session::MainButton(MAIN_HOT_SUITE_OPTIONS)),
            kOptionsC = Place(session::MainButton(MAIN_HOT_CONVERTER_OPTIONS)),
            kMainOk = Place(session::MainButton(MAIN_HOT_OK)), kExit = Place(session::MainButton(MAIN_HOT_EXIT)),

@@ -12,7 +12,6 @@
 #include <tuple>
 #include <vector>
 
-#include "pages/page_layout.h"
 #include "shell/placement.h"
 #include "tests/support/chooser_session.h"
 
@@ -87,7 +86,7 @@ TEST_F(PageScale, PagesScaleAsAWhole) {
     const session::Pages &pages = rig.pages();
     const struct {
       HWND page;
-      const BoxPlace *boxes;
+      const BoxDefinition *boxes;
       int count;
     } layouts[] = {{pages.main, MAIN_BOXES, CountOf(MAIN_BOXES)},
                    {pages.suite, SUITE_BOXES, CountOf(SUITE_BOXES)},
@@ -101,7 +100,7 @@ TEST_F(PageScale, PagesScaleAsAWhole) {
       RECT window;
       GetWindowRect(layout.page, &window);
       EXPECT_EQ(Edges({left, top, left + PAGE_WIDTH * u, top + PAGE_HEIGHT * u}), Edges(window));
-      for (const BoxPlace *box = layout.boxes; box < layout.boxes + layout.count; ++box) {
+      for (const BoxDefinition *box = layout.boxes; box < layout.boxes + layout.count; ++box) {
         SCOPED_TRACE(testing::Message() << "box " << box->id << " of page " << layout.page);
         const int side = CHECKBOX_SIDE * u;
         EXPECT_EQ(Edges({box->x * u, box->y * u, box->x * u + side, box->y * u + side}),

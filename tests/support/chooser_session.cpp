@@ -316,11 +316,11 @@ bool Rig::RegisterTool(const std::string &command) {
 
 void Rig::UnregisterTool() { driver::DeleteRegistryValue(HKEY_LOCAL_MACHINE, kToolKey, ""); }
 
-HotspotPlace MainButton(WORD id) {
-  for (const HotspotPlace &button : MAIN_HOTSPOTS) {
+HotspotDefinition MainButton(WORD id) {
+  for (const HotspotDefinition &button : MAIN_HOTSPOTS) {
     if (button.id == id) return button;
   }
-  return HotspotPlace{};
+  return HotspotDefinition{};
 }
 
 Seen Rig::Open() {
@@ -358,7 +358,7 @@ MessageBoxSeen Rig::Answer() {
   return box;
 }
 
-bool Rig::Click(HWND page, const HotspotPlace &button) {
+bool Rig::Click(HWND page, const HotspotDefinition &button) {
   RECT client = {};
   GetClientRect(page, &client);
   const int u = std::max<int>(1, client.right / PAGE_WIDTH);  // the page's scale unit

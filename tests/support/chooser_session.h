@@ -14,7 +14,10 @@
 #include <string>
 #include <vector>
 
-#include "pages/page_layout.h"
+#include "pages/converter_page.h"
+#include "pages/main_page.h"
+#include "pages/suite_page.h"
+#include "pages/system_page.h"
 
 namespace driver {
 
@@ -108,7 +111,7 @@ struct MessageBoxSeen { HWND window, owner; std::string caption, text; };
 
 // A painted button of the main page, by its hotspot id; the option pages
 // have one, OPTIONS_HOTSPOTS[0].
-HotspotPlace MainButton(WORD id);
+HotspotDefinition MainButton(WORD id);
 
 class Rig {
  public:
@@ -135,7 +138,7 @@ class Rig {
   // Clicks a painted button of a page (at the page's scale), or toggles a box by a click in its
   // middle and waits until it has flipped; Command sends the BN_CLICKED of
   // a box no mouse reaches and returns once the page has handled it.
-  bool Click(HWND page, const HotspotPlace &button);
+  bool Click(HWND page, const HotspotDefinition &button);
   bool Toggle(HWND page, int id);
   // Shows an option page as a user does: its Options button on the main
   // page, or for the system page (which has none in this bundle) as that

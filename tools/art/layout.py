@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """The pages' layout at 96 dots per inch (scale unit 1), read from the
 chooser's own headers, so that the art, the tests and the scripts use the
-numbers the code uses: pages/page_layout.h (check boxes and hotspots),
+numbers the code uses: the pages' definitions, pages/*_page.h (check boxes
+and hotspots; pages/option_pages.h has the option pages' OK),
 shell/placement.h (page size) and shell/checkbox.h (box side, styles).
 
   PAGE_SIZE   (width, height)
@@ -25,13 +26,7 @@ import sys
 
 SOURCE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..")
 
-# The tables each page's code builds from (see pages/*_page.cpp).
-PAGE_TABLES = {
-    "main": ("MAIN_BOXES", "MAIN_HOTSPOTS"),
-    "suite": ("SUITE_BOXES", "OPTIONS_HOTSPOTS"),
-    "system": ("SYSTEM_BOXES", "OPTIONS_HOTSPOTS"),
-    "converter": ("CONVERTER_BOXES", "OPTIONS_HOTSPOTS"),
-}
+PAGES_DIR = os.path.join(SOURCE, "pages")
 
 
 def _code(relative):
@@ -39,32 +34,39 @@ def _code(relative):
         return re.sub(r"//[^\n]*", "", f.read())
 
 
+def _rows(body):
+    return [[f.strip() for f in row.split(",")] for row in re.findall(r"{([^{}]*)}", body)]
+
+
 def _read():
-    text = _code("pages/page_layout.h") + _code("shell/placement.h") + _code("shell/checkbox.h")
+    headers = sorted("pages/" + n for n in os.listdir(PAGES_DIR) if n.endswith(".h"))
+    text = "".join(_code(h) for h in headers + ["shell/page_definition.h", "shell/placement.h",
+                                                  "shell/checkbox.h"])
     values = {}
-    for body in re.findall(r"enum\s+\w+\s*{([^}]*)}", text):
-        for name, value in re.findall(r"(\w+)\s*=\s*(\w+)", body):
-            values[name] = int(value) if value.isdigit() else values[value]
-    for name, value in re.findall(r"const\s+(?:int|short|WORD)\s+(\w+)\s*=\s*(\d+)\s*;", text):
+    for body in re.findall(r"enum\s+\w+\s*(?::\s*\w+\s*)?{([^}]*)}", text):
+        for name, value in re.findall(r"(\w+)\s*=\s*(-?\w+)", body):
+            values[name] = int(value) if re.match(r"-?\d+$", value) else values[value]
+    for name, value in re.findall(r"const\s+(?:int|short|WORD|BYTE)\s+(\w+)\s*=\s*(\d+)\s*;", text):
         values[name] = int(value)
     # A box style is visible when its expression holds WS_VISIBLE.
     for name, words in re.findall(r"const\s+DWORD\s+(\w+)\s*=\s*([^;]*);", text):
         values[name] = "WS_VISIBLE" in words
-    tables = {}
-    for name, body in re.findall(r"const\s+(?:BoxPlace|HotspotPlace)\s+(\w+)\[\]\s*=\s*{(.*?)};",
-                                 text, re.S):
-        tables[name] = [[f.strip() for f in row.split(",")]
-                        for row in re.findall(r"{([^{}]*)}", body)]
+    tables = {name: _rows(body) for name, body in re.findall(
+        r"const\s+(?:BoxDefinition|HotspotDefinition)\s+(\w+)\[\]\s*=\s*{(.*?)};", text, re.S)}
 
     def value(field):
         return int(field) if re.match(r"-?\d+$", field) else values[field]
 
+    # A definition's fields: index, skins, title, then the boxes and the
+    # hotspots, each followed by its count (shell/page_definition.h).
     pages = {}
-    for page, (boxes, hotspots) in PAGE_TABLES.items():
+    for body in re.findall(r"const\s+PageDefinition\s+\w+\s*=\s*{(.*?)};", text, re.S):
+        fields = [f.strip() for f in body.split(",")]
+        page, boxes, hotspots = fields[0][len("PAGE_"):].lower(), fields[4], fields[6]
         pages[page] = {
             "boxes": {value(b): (value(x), value(y), value(style))
-                      for b, x, y, style, _ in tables[boxes]},
-            "hotspots": {value(h): tuple(value(f) for f in rest)
+                      for b, x, y, style, *_ in tables[boxes]},
+            "hotspots": {value(h): tuple(value(f) for f in rest[:4])
                          for h, *rest in tables[hotspots]},
             "hotspot_names": {value(h): h for h, *_ in tables[hotspots]},
         }

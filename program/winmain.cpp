@@ -1,9 +1,14 @@
-// SETUP.EXE's entry point.
+// SETUP.EXE's entry point: wires the four pages' procedures to the window
+// creation and runs the message loop.
 #include <windows.h>
 
+#include "pages/converter_page.h"
+#include "pages/main_page.h"
+#include "pages/suite_page.h"
+#include "pages/system_page.h"
+#include "shell/chooser_windows.h"
 #include "shell/page_access.h"
 #include "shell/page_keys.h"
-#include "shell/startup.h"
 
 namespace {
 
@@ -28,13 +33,17 @@ void RestrictDllSearchToSystem() {
   if (setDirectory) setDirectory("");
 }
 
+// By PageIndex.
+const PageProc kPageProcs[PAGE_COUNT] = {MainPageProc, SuitePageProc, SystemPageProc,
+                                         ConverterPageProc};
+
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, int showCommand) {
   RestrictDllSearchToSystem();
   if (!RegisterChooserClass(instance)) return 0;
   g_Shell.instance = instance;
-  if (!CreateChooserWindows(instance, showCommand)) return 0;
+  if (!CreateChooserWindows(instance, showCommand, kPageProcs)) return 0;
 
   MSG message = {};
   while (GetMessageA(&message, nullptr, 0, 0)) {
