@@ -29,28 +29,23 @@ mkdir -p "$out"
 cmake --preset win64 >/dev/null
 cmake --build --preset win64 -j"$jobs" --target setup pdinstall bundle show_page
 setup=build/win64/program/SETUP.EXE
-wine=/usr/lib/wine/wine64
+chooser=$CHOOSER_WINE
 if [ -x /usr/lib/wine/wine ] && /usr/lib/wine/wine --version >/dev/null 2>&1; then
   cmake --preset win32 >/dev/null
   cmake --build --preset win32 -j"$jobs" --target setup
   setup=build/win32/program/SETUP.EXE
-  wine=/usr/lib/wine/wine
+  chooser=/usr/lib/wine/wine
 fi
 scripts/wine-prefix
 
 # D:\ holds SETUP.EXE and the bundle, nothing else.
-cdrom=$(realpath "$WINEPREFIX/../cdrom")
-find "$cdrom" -mindepth 1 -delete
-python3 tools/bundle/make_bundle.py "$cdrom"
-cp "$setup" "$cdrom/SETUP.EXE"
+scripts/stage-cd "$setup" build/win64/bundle
 
-# As a desktop suite registers its install tool: path, a space, %1. A
-# fresh prefix has no .txt class: give it one, so that the registration
-# text opens in Notepad.
-w64=/usr/lib/wine/wine64
-tool=$(printf 'Z:%s' "$(realpath build/win64/tools/desktop/PDINSTALL.EXE)" | tr / '\\')
-"$w64" reg add 'HKLM\Software\CLASSES\pdbfile\Shell\open\command' /ve /d "$tool %1" /f >/dev/null
-"$w64" reg add 'HKLM\Software\Classes\.txt' /ve /d txtfile /f >/dev/null
+# The stand-in install tool registers itself as a desktop suite does:
+# path, a space, %1. A fresh prefix has no .txt class: give it one, so
+# that the registration text opens in Notepad.
+scripts/wine-run build/win64/tools/desktop/PDINSTALL.EXE /register
+scripts/wine-run reg add 'HKLM\Software\Classes\.txt' /ve /d txtfile /f >/dev/null
 
 # The stand-in desktop's store (C:\HandheldDesktop\), emptied.
 store=$WINEPREFIX/drive_c/HandheldDesktop
@@ -74,17 +69,17 @@ report() {
 
 if [ -n "${DISPLAY:-}" ]; then
   echo "Starting D:\\SETUP.EXE ($setup)"
-  "$wine" 'D:\SETUP.EXE' || true
+  "$chooser" 'D:\SETUP.EXE' || true
   report
   exit 0
 fi
 
 rm -f "$out"/*.png
-/usr/lib/wine/wineserver -k 2>/dev/null || true
+"$CHOOSER_WINESERVER" -k 2>/dev/null || true
 echo "Running D:\\SETUP.EXE ($setup) on a virtual display"
 status=0
 xvfb-run -a -s "-screen 0 1024x768x24" \
   scripts/chooser-tour "$out" ok build/win64/tools/screenshots/SHOWPAGE.EXE || status=$?
 report
-/usr/lib/wine/wineserver -k 2>/dev/null || true  # the registration text's viewer too
+"$CHOOSER_WINESERVER" -k 2>/dev/null || true  # the registration text's viewer too
 exit $status

@@ -33,7 +33,7 @@ trap cleanup EXIT
 prefixes=(build/wine/prefix)
 for ((slot = 1; slot < slots; slot++)); do prefixes+=("build/wine-$slot/prefix"); done
 for prefix in "${prefixes[@]}"; do
-  WINEPREFIX=$PWD/$prefix /usr/lib/wine/wineserver -k 2>/dev/null || true
+  WINEPREFIX=$PWD/$prefix "$CHOOSER_WINESERVER" -k 2>/dev/null || true
   rm -rf "$(dirname "$prefix")"
 done
 rm -rf build/home
@@ -77,7 +77,7 @@ printf ']}]}\n' >>build/wine-slots.json
 status=0
 xvfb-run -a -s "-screen 0 $screen" ctest --preset win64 --timeout 300 -j$((slots + 1)) \
   --resource-spec-file "$PWD/build/wine-slots.json" || status=1
-for prefix in "${prefixes[@]}"; do WINEPREFIX=$PWD/$prefix /usr/lib/wine/wineserver -k 2>/dev/null || true; done
+for prefix in "${prefixes[@]}"; do WINEPREFIX=$PWD/$prefix "$CHOOSER_WINESERVER" -k 2>/dev/null || true; done
 stage "tests under Wine"
 
 if wait $native; then

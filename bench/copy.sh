@@ -12,4 +12,5 @@ cmake --preset win64 -B "$build" >/dev/null && cmake --build "$build" -j2 --targ
 export CHOOSER_WINEPREFIX=$PWD/build/copy-bench-wine/prefix
 scripts/wine-prefix "$CHOOSER_WINEPREFIX"
 scripts/wine-run "$build/bench/copy_bench.exe" 'C:\COPYBENCH' "${1:-5}"
-WINEPREFIX=$CHOOSER_WINEPREFIX /usr/lib/wine/wineserver -k 2>/dev/null || true
+source scripts/wine-env
+"$CHOOSER_WINESERVER" -k 2>/dev/null || true

@@ -7,10 +7,7 @@
 # Usage: bench/startup.sh [runs]
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
-scripts/deps
-if ! command -v makensis >/dev/null; then
-  DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends nsis >/dev/null
-fi
+scripts/deps nsis  # the peer installer's compiler, makensis
 cmake --preset win32 >/dev/null && cmake --build --preset win32 -j2 --target setup >/dev/null
 cmake --preset win64 >/dev/null
 cmake --build --preset win64 -j2 --target setup startup_bench minimal_popup >/dev/null
@@ -28,4 +25,4 @@ xvfb-run -a -s "-screen 0 1024x768x24" scripts/wine-run build/win64/bench/startu
   "${1:-21}" 'SETUP.EXE=C:\BENCH\SETUP.EXE' 'popup=C:\BENCH\minimal_popup.exe' \
   'peer=C:\BENCH\PEER.EXE'
 echo "goals: SETUP.EXE / popup at most 1.30, SETUP.EXE / peer at most 0.70"
-/usr/lib/wine/wineserver -k 2>/dev/null || true
+"$CHOOSER_WINESERVER" -k 2>/dev/null || true

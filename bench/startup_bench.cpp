@@ -14,6 +14,8 @@
 #include <string>
 #include <vector>
 
+#include "shell/startup_checks.h"
+
 namespace {
 
 const DWORD kDeadlineMs = 10000;
@@ -97,7 +99,7 @@ int main(int argc, char **argv) {
     programs.push_back({std::string(argv[i], static_cast<size_t>(equals - argv[i])), equals + 1, {}});
   }
   // The chooser's code-page warning is shown once per logon: count it as shown.
-  if (!GlobalFindAtomA("KIVOCHOOSERPREVWARN")) GlobalAddAtomA("KIVOCHOOSERPREVWARN");
+  if (!GlobalFindAtomA(WARNED_ATOM_NAME)) GlobalAddAtomA(WARNED_ATOM_NAME);
   for (Program &program : programs) TimeToPaint(program.path);  // warm the file cache
   for (int run = 0; run < runs; ++run) {
     for (Program &program : programs) {

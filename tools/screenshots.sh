@@ -21,15 +21,12 @@ out=$(realpath -m "${1:-docs/screenshots}")
 cmake --preset win64 >/dev/null
 cmake --build --preset win64 -j"${CHOOSER_JOBS:-2}" --target setup bundle show_page
 scripts/wine-prefix
-cdrom=$(realpath "$WINEPREFIX/../cdrom")
-find "$cdrom" -mindepth 1 -delete
-cp build/win64/program/SETUP.EXE "$cdrom/SETUP.EXE"
-python3 tools/bundle/make_bundle.py "$cdrom" >/dev/null
+scripts/stage-cd build/win64/program/SETUP.EXE build/win64/bundle
 showpage=build/win64/tools/screenshots/SHOWPAGE.EXE
-dpi() { /usr/lib/wine/wine64 reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null; }
+dpi() { scripts/wine-run reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null; }
 
 echo "screenshots in $out:"
-/usr/lib/wine/wineserver -k 2>/dev/null || true
+"$CHOOSER_WINESERVER" -k 2>/dev/null || true
 tour() { env LC_ALL=zh_TW.UTF-8 xvfb-run -a -s "-screen 0 1600x1400x24" scripts/chooser-tour "$@"; }
 dpi 96
 tour "$out" exit "$showpage"
@@ -38,5 +35,5 @@ tour "$out/200" exit "$showpage" 2 main
 mv "$out/200/main.png" "$out/main-200.png"
 rmdir "$out/200"
 dpi 96
-/usr/lib/wine/wineserver -k 2>/dev/null || true
-find "$cdrom" -mindepth 1 -delete
+"$CHOOSER_WINESERVER" -k 2>/dev/null || true
+find "$(realpath -m "$WINEPREFIX/../cdrom")" -mindepth 1 -delete

@@ -14,7 +14,7 @@ TEST(Catalogue, LanguageOfTheCodePageAndLow16BitIds) {
   EXPECT_EQ(dbcs && GetACP() == 950, IsBig5System() == 1);
   EXPECT_EQ(dbcs && GetACP() == 936, IsGbSystem() == 1);
   EXPECT_EQ(dbcs && GetACP() == 1252, IsWesternSystem() == 1);
-  EXPECT_EQ(session::Localised("Kivo", "Kivo2000"), GetMessageText(MSG_CAPTION));
+  EXPECT_EQ(session::Caption(), GetMessageText(MSG_CAPTION));
   for (UINT id : {0x10003u, 0xFFFF0004u, 0x20006u, 0x10001u}) {
     SCOPED_TRACE(id);
     EXPECT_STREQ(GetMessageText(LOWORD(id)), GetMessageText(id));

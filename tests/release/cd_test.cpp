@@ -16,7 +16,7 @@ TEST(CdRelease, StartsFromTheDiscAndHandsTheToolItsFiles) {
     SCOPED_TRACE(root);
     session::Rig rig(root, false);
     ASSERT_EQ(session::Seen::kPage, rig.Open());
-    ASSERT_TRUE(rig.Click(rig.pages().main, session::MainButton(MAIN_HOT_OK)));
+    ASSERT_TRUE(rig.PressOk());
     ASSERT_TRUE(rig.WaitForEnd());
     ASSERT_TRUE(rig.WaitForToolDone());
     EXPECT_EQ(session::ToolExePath() + session::DefaultItems(root), rig.ToolCommandLine());

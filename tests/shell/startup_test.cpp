@@ -14,8 +14,6 @@ const char kWarning[] =
     "This application is designed for tranditional chinese version of Windows.\n"
     "Garbage may be displayed in other Windows system.";
 
-std::string Caption() { return session::Localised("Kivo", "Kivo2000"); }
-
 // n characters that Big5 and GBK both spell in two bytes and code page
 // 1252 cannot spell (UTF-8 here, as the tests give paths).
 std::string Hanzi(int n) {
@@ -26,7 +24,7 @@ std::string Hanzi(int n) {
 
 // Ends a chooser whose main page is up with its Exit button.
 void Exit(session::Rig &rig) {
-  ASSERT_TRUE(rig.Click(rig.pages().main, session::MainButton(MAIN_HOT_EXIT)));
+  ASSERT_TRUE(rig.PressExit());
   EXPECT_TRUE(rig.WaitForEnd());
 }
 
@@ -74,7 +72,7 @@ TEST(Startup, Folders) {
     }
     ASSERT_EQ(session::Seen::kMessageBox, seen);
     const session::MessageBoxSeen box = rig.Answer();
-    EXPECT_EQ(Caption(), box.caption);
+    EXPECT_EQ(session::Caption(), box.caption);
     EXPECT_EQ(kUnzip, box.text);
     EXPECT_TRUE(rig.WaitForEnd());
   }
@@ -82,7 +80,7 @@ TEST(Startup, Folders) {
 
 TEST(Startup, CodePageWarningOncePerLogon) {
   session::Rig rig("C:\\KIVOHK2K");
-  for (ATOM atom; (atom = GlobalFindAtomA(session::kWarnedAtom)) != 0 && GlobalDeleteAtom(atom) == 0;) {
+  for (ATOM atom; (atom = GlobalFindAtomA(WARNED_ATOM_NAME)) != 0 && GlobalDeleteAtom(atom) == 0;) {
   }
   for (int run = 1; run <= 2; ++run) {
     SCOPED_TRACE(run);
@@ -90,11 +88,11 @@ TEST(Startup, CodePageWarningOncePerLogon) {
     ASSERT_EQ(warned ? session::Seen::kMessageBox : session::Seen::kPage, rig.Open());
     if (warned) {
       const session::MessageBoxSeen box = rig.Answer();
-      EXPECT_EQ(Caption(), box.caption);
+      EXPECT_EQ(session::Caption(), box.caption);
       EXPECT_EQ(kWarning, box.text);
       ASSERT_EQ(session::Seen::kPage, rig.Next());
     }
-    EXPECT_EQ(!session::IsBig5(), GlobalFindAtomA(session::kWarnedAtom) != 0);
+    EXPECT_EQ(!session::IsBig5(), GlobalFindAtomA(WARNED_ATOM_NAME) != 0);
     Exit(rig);
   }
 }
@@ -110,7 +108,7 @@ TEST(Instances, AStartWhileAnotherUsersChooserRunsEnds) {
   InitializeSecurityDescriptor(&descriptor, SECURITY_DESCRIPTOR_REVISION);
   SetSecurityDescriptorDacl(&descriptor, TRUE, &noAccess, FALSE);
   SECURITY_ATTRIBUTES otherUser = {sizeof otherUser, &descriptor, FALSE};
-  HANDLE held = CreateMutexA(&otherUser, FALSE, "KIVOCHOOSER");
+  HANDLE held = CreateMutexA(&otherUser, FALSE, INSTANCE_MUTEX_NAME);
   ASSERT_NE(nullptr, held);
   driver::Program second = driver::Start(rig.setupExe());
   DWORD code = 1;
@@ -136,7 +134,7 @@ TEST(Instances, SixAtOnceShowOnePageAndRunTheToolOnce) {
     for (driver::Program &chooser : six.program) {
       if (WaitForSingleObject(chooser.info.hProcess, 0) == WAIT_TIMEOUT) left.push_back(&chooser);
     }
-    return left.size() == 1 && !driver::WindowsOf(left[0]->info.dwProcessId, "KIVOCHOOSER", true).empty();
+    return left.size() == 1 && !driver::WindowsOf(left[0]->info.dwProcessId, CHOOSER_CLASS_NAME, true).empty();
   }));
   driver::Program &kept = *left[0];
   for (driver::Program &chooser : six.program) {
@@ -145,7 +143,7 @@ TEST(Instances, SixAtOnceShowOnePageAndRunTheToolOnce) {
     EXPECT_EQ(&chooser == &kept ? STILL_ACTIVE : 0, code);
   }
   const session::Pages pages = session::FindPages(kept);
-  EXPECT_EQ(1u, driver::WindowsOf(kept.info.dwProcessId, "KIVOCHOOSER", true).size());
+  EXPECT_EQ(1u, driver::WindowsOf(kept.info.dwProcessId, CHOOSER_CLASS_NAME, true).size());
   ASSERT_TRUE(rig.Click(pages.main, session::MainButton(MAIN_HOT_OK)));
   EXPECT_TRUE(driver::WaitForExit(kept));
   ASSERT_TRUE(rig.WaitForToolDone());

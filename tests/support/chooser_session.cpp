@@ -6,6 +6,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "install/tool_discovery.h"
 #include "shell/placement.h"
 
 namespace driver {
@@ -224,7 +225,7 @@ std::vector<std::string> LinesAfter(const std::string &text, const std::string &
 // True once no chooser holds the instance mutex (one of an earlier test may
 // still be ending).
 bool NoChooserRuns() {
-  HANDLE held = OpenMutexA(SYNCHRONIZE, FALSE, "KIVOCHOOSER");
+  HANDLE held = OpenMutexA(SYNCHRONIZE, FALSE, INSTANCE_MUTEX_NAME);
   if (held) CloseHandle(held);
   return held == nullptr;
 }
@@ -244,9 +245,11 @@ std::string Localised(const char *english, const char *big5Utf8) {
   return WideCharToMultiByte(950, 0, wide, length, big5, sizeof big5, nullptr, nullptr) ? big5 : "";
 }
 
+std::string Caption() { return Localised("Kivo", "Kivo2000"); }
+
 Pages FindPages(const driver::Program &program) {
   Pages pages = {};
-  for (HWND window : driver::WindowsOf(program.info.dwProcessId, "KIVOCHOOSER", false)) {
+  for (HWND window : driver::WindowsOf(program.info.dwProcessId, CHOOSER_CLASS_NAME, false)) {
     if (GetDlgItem(window, SUITE_BOX_PHRASES))
       pages.suite = window;
     else if (GetDlgItem(window, SYSTEM_BOX_GBK))
@@ -269,10 +272,10 @@ HWND VisiblePage(const Pages &pages) {
 Rig::Rig(const std::string &folder, bool stage)
     : folder_(folder.back() == '\\' ? folder : folder + "\\"), setupExe_(folder_ + "SETUP.EXE"),
       desktopRoot_(kDesktopRoot),
-      saved_{driver::SaveRegistryValue(HKEY_LOCAL_MACHINE, kToolKey, ""),
+      saved_{driver::SaveRegistryValue(HKEY_LOCAL_MACHINE, PDB_OPEN_COMMAND_KEY, ""),
              driver::SaveRegistryValue(HKEY_LOCAL_MACHINE, kTextOpenKey, ""),
              driver::SaveRegistryValue(HKEY_LOCAL_MACHINE, kTextClassKey, "")} {
-  if (!GlobalFindAtomA(kWarnedAtom)) GlobalAddAtomA(kWarnedAtom);
+  if (!GlobalFindAtomA(WARNED_ATOM_NAME)) GlobalAddAtomA(WARNED_ATOM_NAME);
   SetEnvironmentVariableA("HANDHELD_DESKTOP_ROOT", desktopRoot_.c_str());
   // The shell's openings of text files are noted, one line each.
   driver::SetRegistryText(HKEY_LOCAL_MACHINE, kTextClassKey, "", "txtfile");
@@ -311,10 +314,10 @@ Rig::~Rig() {
 }
 
 bool Rig::RegisterTool(const std::string &command) {
-  return driver::SetRegistryText(HKEY_LOCAL_MACHINE, kToolKey, "", command);
+  return driver::SetRegistryText(HKEY_LOCAL_MACHINE, PDB_OPEN_COMMAND_KEY, "", command);
 }
 
-void Rig::UnregisterTool() { driver::DeleteRegistryValue(HKEY_LOCAL_MACHINE, kToolKey, ""); }
+void Rig::UnregisterTool() { driver::DeleteRegistryValue(HKEY_LOCAL_MACHINE, PDB_OPEN_COMMAND_KEY, ""); }
 
 HotspotDefinition MainButton(WORD id) {
   for (const HotspotDefinition &button : MAIN_HOTSPOTS) {
@@ -364,6 +367,10 @@ bool Rig::Click(HWND page, const HotspotDefinition &button) {
   const int u = std::max<int>(1, client.right / PAGE_WIDTH);  // the page's scale unit
   return driver::ClickAtClient(page, (button.x + button.width / 2) * u, (button.y + button.height / 2) * u);
 }
+
+bool Rig::PressOk() { return Click(pages_.main, MainButton(MAIN_HOT_OK)); }
+
+bool Rig::PressExit() { return Click(pages_.main, MainButton(MAIN_HOT_EXIT)); }
 
 bool Rig::Toggle(HWND page, int id) {
   const int flipped = 1 - driver::CheckStateOf(page, id);

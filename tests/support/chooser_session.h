@@ -18,6 +18,8 @@
 #include "pages/main_page.h"
 #include "pages/suite_page.h"
 #include "pages/system_page.h"
+#include "shell/chooser_windows.h"
+#include "shell/startup_checks.h"
 
 namespace driver {
 
@@ -87,17 +89,16 @@ void RestoreRegistryValue(const SavedRegistryValue &saved);
 
 namespace session {
 
-const char kToolKey[] = "Software\\CLASSES\\pdbfile\\Shell\\open\\command";
-const char kWarnedAtom[] = "KIVOCHOOSERPREVWARN";
-
 // The stand-in install tool and the sample bundle.
 std::string ToolExePath();
 std::string BundleDir();
 
 // A text as this system's chooser shows it: the Big5 form (given here in
-// UTF-8) on a Traditional-Chinese system, the English one elsewhere.
+// UTF-8) on a Traditional-Chinese system, the English one elsewhere; the
+// caption of its message boxes.
 bool IsBig5();
 std::string Localised(const char *english, const char *big5Utf8);
+std::string Caption();
 
 // The chooser's four pages, told apart by their boxes.
 struct Pages { HWND main, suite, system, converter; };
@@ -139,6 +140,9 @@ class Rig {
   // middle and waits until it has flipped; Command sends the BN_CLICKED of
   // a box no mouse reaches and returns once the page has handled it.
   bool Click(HWND page, const HotspotDefinition &button);
+  // The main page's OK and Exit, clicked.
+  bool PressOk();
+  bool PressExit();
   bool Toggle(HWND page, int id);
   // Shows an option page as a user does: its Options button on the main
   // page, or for the system page (which has none in this bundle) as that

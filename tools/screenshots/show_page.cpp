@@ -15,9 +15,11 @@
 #include <cstdio>
 #include <cstring>
 
+#include "shell/chooser_windows.h"
+
 namespace {
 
-enum Page { PAGE_MAIN, PAGE_SUITE, PAGE_SYSTEM, PAGE_CONVERTER, PAGE_COUNT };
+typedef PageIndex Page;
 
 const char *const kPageNames[PAGE_COUNT] = {"main", "suite", "system", "converter"};
 
@@ -35,7 +37,7 @@ Page PageOf(HWND window) {
 BOOL CALLBACK CollectPage(HWND window, LPARAM param) {
   char name[32] = "";
   GetClassNameA(window, name, sizeof name);
-  if (std::strcmp(name, "KIVOCHOOSER") == 0) {
+  if (std::strcmp(name, CHOOSER_CLASS_NAME) == 0) {
     reinterpret_cast<Found *>(param)->pages[PageOf(window)] = window;
   }
   return TRUE;
