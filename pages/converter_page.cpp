@@ -11,11 +11,12 @@ PageState s_state;
 
 }  // namespace
 
+// An id without a box changes nothing but the product box's step.
 void ConverterPageRule(HWND page, int id) {
-  if (id == CONVERTER_BOX_B5_TO_GB || id == CONVERTER_BOX_GB_TO_B5) ToggleButton(page, id);
-  SetButtonState(g_Shell.windows[PAGE_MAIN], MAIN_BOX_CONVERTER,
-                 IsDlgButtonChecked(page, CONVERTER_BOX_B5_TO_GB) ||
-                     IsDlgButtonChecked(page, CONVERTER_BOX_GB_TO_B5));
+  ToggleButton(page, id);
+  int any = 0;
+  for (const BoxDefinition &box : CONVERTER_BOXES) any |= IsDlgButtonChecked(page, box.id) != 0;
+  SetButtonState(g_Shell.windows[PAGE_MAIN], MAIN_BOX_CONVERTER, any);
 }
 
 LRESULT ConverterPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -16,7 +16,7 @@ enum ConverterBoxId : WORD {
 };
 
 // Flips a direction; then, for any id, the main page's product C box
-// follows the two.
+// follows the directions: checked while any is.
 void ConverterPageRule(HWND page, int id);
 LRESULT ConverterPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam);
 

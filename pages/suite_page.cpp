@@ -11,7 +11,8 @@ PageState s_state;
 }  // namespace
 
 void SuitePageRule(HWND page, int id) {
-  if (id < SUITE_BOX_HK_TABLE || id > SUITE_BOX_PHRASES) return;
+  // An id without a box (other than 4 and 8) changes nothing.
+  if (id == SUITE_BOX_SHAPE_IME || id == SUITE_BOX_BIG5_TABLE) return;
   const int checked = ToggleButton(page, id);
   if (id == SUITE_BOX_HOMOPHONE && !checked) UncheckButton(page, SUITE_BOX_NO_EXTRA);
   if (id == SUITE_BOX_NO_EXTRA && checked) CheckButton(page, SUITE_BOX_HOMOPHONE);

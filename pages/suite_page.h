@@ -27,8 +27,8 @@ enum SuiteBoxId : WORD {
   SUITE_BOX_PHRASES = 11,
 };
 
-// Flips boxes 3 to 11 (ids 1 and 2 are fixed); the homophone lookup
-// without its extra table (8) needs the lookup (7).
+// Flips a box (ids 1 and 2 are fixed); the homophone lookup without its
+// extra table (8) needs the lookup (7).
 void SuitePageRule(HWND page, int id);
 LRESULT SuitePageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam);
 
