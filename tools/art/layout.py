@@ -9,7 +9,11 @@ shell/placement.h (page size) and shell/checkbox.h (box side, styles).
   BOX_SIDE    side of a check box
   PAGES       page name -> {"hotspots": {id: (x, y, width, height)},
                             "boxes": {id: (x, y, visible)},
-                            "hotspot_names": {id: constant's name}}
+                            "hotspot_names": {id: constant's name},
+                            "labels": {box id: label symbol},
+                            "hotspot_labels": {id: label symbol}}
+  LABELS      label symbol -> (Chinese, English), from locale/labels.tsv,
+              the texts the catalogue names the items with
 
 For shell scripts:
 
@@ -25,6 +29,9 @@ import re
 import sys
 
 SOURCE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..")
+sys.path.insert(0, os.path.join(SOURCE, "locale"))
+
+from make_labels import read_table  # noqa: E402
 
 PAGES_DIR = os.path.join(SOURCE, "pages")
 
@@ -69,11 +76,15 @@ def _read():
             "hotspots": {value(h): tuple(value(f) for f in rest[:4])
                          for h, *rest in tables[hotspots]},
             "hotspot_names": {value(h): h for h, *_ in tables[hotspots]},
+            "labels": {value(b): label for b, _, _, _, _, label, _ in tables[boxes]},
+            "hotspot_labels": {value(h): row[7] for h, *row in tables[hotspots]},
         }
     return (values["PAGE_WIDTH"], values["PAGE_HEIGHT"]), values["CHECKBOX_SIDE"], pages
 
 
 PAGE_SIZE, BOX_SIDE, PAGES = _read()
+LABELS = {symbol: (zh, en) for symbol, zh, en in read_table(os.path.join(SOURCE, "locale",
+                                                                         "labels.tsv"))}
 
 
 def shell_lines(unit=1):

@@ -1,7 +1,9 @@
 """The chooser's art as SVG: the four page skins and the icon, composed
-from the page layout (layout.py) and the texts below. Every label is
-placed from its check box's position and every button from its hotspot
-rectangle, so the art follows the layout when the layout changes.
+from the pages' definitions (read by layout.py) and the texts below. Every
+label is placed from its check box's position and drawn with the box's
+own label from locale/labels.tsv (the text the catalogue names the box
+with), and every button from its hotspot rectangle with its label, so the
+art follows the definitions when they change.
 
 Drawing rules the layout needs:
   - a check box is a real control drawn over the skin: nothing is drawn in
@@ -13,7 +15,7 @@ Drawing rules the layout needs:
 import re
 from xml.sax.saxutils import escape
 
-from layout import BOX_SIDE, PAGE_SIZE, PAGES
+from layout import BOX_SIDE, LABELS, PAGE_SIZE, PAGES
 
 FONT = "Noto Sans CJK TC"
 
@@ -159,6 +161,18 @@ def label(box, zh, en, zh_size=ZH_SIZE, en_size=EN_SIZE, colour=INK,
                       _text(x, en_base, en, en_size, MUTED)])
 
 
+def box_label(page, box, **style):
+    """Box `box`'s label beside it: its texts from the label table."""
+    return label(page["boxes"][box], *LABELS[page["labels"][box]], **style)
+
+
+def caption(page, hotspot, english=True):
+    """A button's caption: its label's Chinese, a space and its English,
+    or the Chinese alone."""
+    zh, en = LABELS[page["hotspot_labels"][hotspot]]
+    return zh + " " + en if english else zh
+
+
 def tree_link(parent, child):
     """A faint elbow from a box down to the box of its sub-item."""
     x = parent[0] + BOX_SIDE // 2
@@ -252,23 +266,21 @@ def main_page():
         rule(30, 252, 340),
         tile(30, a[1] - 9, 32, "輸"),
         tile(30, c[1] - 9, 32, "轉"),
-        label(a, "Kivo 中文輸入法套件", "Input methods with dictionary",
-              zh_size=14, en_size=11, en_gap=16),
-        label(c, "Kivo 繁簡轉換器", "Big5 \u21c4 GB converter",
-              zh_size=14, en_size=11, en_gap=16),
-        button(hot[3], "second", "選項"),
-        button(hot[5], "second", "選項"),
-        button(hot[1], "primary", "確定 OK"),
-        button(hot[2], "second", "離開 Exit"),
+        box_label(page, 1, zh_size=14, en_size=11, en_gap=16),
+        box_label(page, 3, zh_size=14, en_size=11, en_gap=16),
+        button(hot[3], "second", caption(page, 3, english=False)),
+        button(hot[5], "second", caption(page, 5, english=False)),
+        button(hot[1], "primary", caption(page, 1)),
+        button(hot[2], "second", caption(page, 2)),
     ]
     return svg("\n".join(parts))
 
 
-def option_frame(title_zh, title_en, intro_zh, intro_en):
+def option_frame(title, intro_zh, intro_en):
     hot = 1
     return [
         frame(80),
-        header(title_zh, title_en, False),
+        header(*LABELS[title], False),
         intro([(intro_zh, 110, 13, INK), (intro_en, 128, 11, MUTED)]),
     ], hot
 
@@ -276,22 +288,21 @@ def option_frame(title_zh, title_en, intro_zh, intro_en):
 def suite_page():
     page = PAGES["suite"]
     b = page["boxes"]
-    parts, _ = option_frame("輸入法套件選項", "Input-method suite \u00b7 Options",
-                            "請勾選要安裝的元件，灰色項目必須安裝。",
+    parts, _ = option_frame("LABEL_SUITE_TITLE", "請勾選要安裝的元件，灰色項目必須安裝。",
                             "Check the components to install; grey ones are required.")
     parts += [
         card(18, 152, 334, 190),
         '<rect x="196" y="166" width="1" height="162" fill="%s"/>' % RULE,
         tree_link(b[1], b[2]),
-        label(b[1], "字形輸入法", "Shape input", colour=MUTED, inline=True),
-        label(b[2], "繁體字碼表", "Big5 table", colour=MUTED, inline=True),
-        label(b[5], "注音輸入法", "Phonetic (Zhuyin) input"),
-        label(b[7], "國語同音字查詢", "Mandarin homophones"),
-        label(b[6], "筆順查詢", "Stroke-order lookup"),
-        label(b[9], "聯想字", "Associated characters"),
-        label(b[10], "Kivo 字典", "Dictionary"),
-        label(b[11], "詞庫", "Phrase library"),
-        button(page["hotspots"][1], "primary", "確定 OK"),
+        box_label(page, 1, colour=MUTED, inline=True),
+        box_label(page, 2, colour=MUTED, inline=True),
+        box_label(page, 5),
+        box_label(page, 7),
+        box_label(page, 6),
+        box_label(page, 9),
+        box_label(page, 10),
+        box_label(page, 11),
+        button(page["hotspots"][1], "primary", caption(page, 1)),
     ]
     return svg("\n".join(parts))
 
@@ -299,25 +310,25 @@ def suite_page():
 def system_page():
     page = PAGES["system"]
     b = page["boxes"]
-    parts, _ = option_frame("中文系統選項", "System layer \u00b7 Font sets",
-                            "請勾選要安裝的字型。", "Check the font sets to install.")
+    parts, _ = option_frame("LABEL_SYSTEM_TITLE", "請勾選要安裝的字型。",
+                            "Check the font sets to install.")
     left, right = b[1][0], b[4][0]
     parts += [
         card(18, 150, 334, 188),
         '<rect x="184" y="164" width="1" height="160" fill="%s"/>' % RULE,
-        _text(left, 180, "繁體中文 Big5", 13, NAVY, "bold"),
-        _text(left, 196, "Traditional Chinese", EN_SIZE, MUTED),
-        _text(right, 180, "簡體中文 GB", 13, NAVY, "bold"),
-        _text(right, 196, "Simplified Chinese", EN_SIZE, MUTED),
+        _text(left, 180, LABELS["LABEL_TRADITIONAL"][0], 13, NAVY, "bold"),
+        _text(left, 196, LABELS["LABEL_TRADITIONAL"][1], EN_SIZE, MUTED),
+        _text(right, 180, LABELS["LABEL_SIMPLIFIED"][0], 13, NAVY, "bold"),
+        _text(right, 196, LABELS["LABEL_SIMPLIFIED"][1], EN_SIZE, MUTED),
         rule(left, 206, 172),
         rule(right, 206, 338),
-        label(b[1], "常用字", "Common", inline=True),
-        label(b[2], "次常用字", "Less common", inline=True),
-        label(b[3], "香港增補字", "HKSCS", inline=True),
-        label(b[4], "常用字", "Common", inline=True),
-        label(b[5], "次常用字", "Less common", inline=True),
-        label(b[6], "擴充字 GBK", "Extended", inline=True),
-        button(page["hotspots"][1], "primary", "確定 OK"),
+        box_label(page, 1, inline=True),
+        box_label(page, 2, inline=True),
+        box_label(page, 3, inline=True),
+        box_label(page, 4, inline=True),
+        box_label(page, 5, inline=True),
+        box_label(page, 6, inline=True),
+        button(page["hotspots"][1], "primary", caption(page, 1)),
     ]
     return svg("\n".join(parts))
 
@@ -325,8 +336,7 @@ def system_page():
 def converter_page():
     page = PAGES["converter"]
     b = page["boxes"]
-    parts, _ = option_frame("繁簡轉換器選項", "Big5/GB converter \u00b7 Options",
-                            "請勾選要安裝的轉換方向。",
+    parts, _ = option_frame("LABEL_CONVERTER_TITLE", "請勾選要安裝的轉換方向。",
                             "Check the conversion directions to install.")
     one, two = b[1], b[2]
     parts += [
@@ -337,11 +347,9 @@ def converter_page():
         _text(26, 158, "在掌上型電腦上把 Big5 與 GB 文字互相轉換。", 12, INK),
         _text(26, 175, "Converts text between Big5 and GB on the handheld.",
               EN_SIZE, MUTED),
-        label(one, "繁體 (Big5) \u2192 簡體 (GB)", "Traditional to Simplified",
-              zh_size=14, en_size=11, en_gap=17),
-        label(two, "簡體 (GB) \u2192 繁體 (Big5)", "Simplified to Traditional",
-              zh_size=14, en_size=11, en_gap=17),
-        button(page["hotspots"][1], "primary", "確定 OK"),
+        box_label(page, 1, zh_size=14, en_size=11, en_gap=17),
+        box_label(page, 2, zh_size=14, en_size=11, en_gap=17),
+        button(page["hotspots"][1], "primary", caption(page, 1)),
     ]
     return svg("\n".join(parts))
 
