@@ -47,6 +47,15 @@ TEST(Install, SelectionsToCommand) {
                 r.Back(system) && r.Toggle(r.pages().main, MAIN_BOX_SUITE);
        },
        session::Items(b, {"KIVOOS.PRC", "FONTB1.PDB", "FONTB3.PDB", "FONTG1.PDB"}) + allC, 0},
+      {"product B with every font set: its page's last box too", "D:\\",
+       [](Rig &r) {
+         HWND system = r.pages().system;
+         return r.Show(system) && r.Toggle(system, SYSTEM_BOX_GBK) && r.Toggle(system, SYSTEM_BOX_GBK) &&
+                r.Back(system) && r.Toggle(r.pages().main, MAIN_BOX_SUITE) &&
+                r.Toggle(r.pages().main, MAIN_BOX_CONVERTER);
+       },
+       session::Items(b, {"KIVOOS.PRC", "FONTB1.PDB", "FONTB2.PDB", "FONTB3.PDB", "FONTG1.PDB", "FONTG2.PDB",
+                          "FONTG3.PDB"}), 0},
       {"product C with one direction", "D:\\",
        [](Rig &r) {
          HWND converter = r.pages().converter;
