@@ -8,6 +8,7 @@
 
 #include "tests/toolkit/toolkit_test.h"
 #include "text/byte_scan.h"
+#include "toolkit/file_copy.h"
 #include "toolkit/progman_dde.h"
 
 static const std::string kTag = std::to_string(GetCurrentProcessId());
@@ -140,6 +141,7 @@ TEST(CodePage, HighBytesThatLeadNothing) {
        [&] { tt::WriteBytes(startup + "\xB3\\.lnk", "mine"); const int removed = RemoveStartupShortcut("\xB3\\"); return tt::Exists(startup + "\xB3\\.lnk") ? -1 : removed; }, 1, 0},
       {"names that end in 0x5C and 0x5D", [&] { return sent([] { DeleteProgmanItem(nullptr, "\xB3\\", "\xB3]"); }); }, 1, 0},
       {"a name that ends unfinished", [&] { return sent([] { DeleteProgmanItem(nullptr, "cp", "x\xB3"); }); }, 0, 1},
+      {"a tree copied into a folder whose name ends in 0x5C", [&] { return CopyDirectoryTree((work + "\xB3\\").c_str(), (work + "sub\\").c_str(), "*", 0); }, 0, 1},
   };
   for (const auto &c : cases) {
     SCOPED_TRACE(c.name);
