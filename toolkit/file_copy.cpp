@@ -6,6 +6,8 @@
 
 #include <cstring>
 
+#include "text/byte_scan.h"
+
 CopyProgressState g_Copy = {nullptr, 0};
 
 namespace {
@@ -60,6 +62,11 @@ HANDLE CreateDestination(const char *path) {
                      CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
 }
 
+bool IsSameIdentity(const BY_HANDLE_FILE_INFORMATION &a, const BY_HANDLE_FILE_INFORMATION &b) {
+  return a.dwVolumeSerialNumber == b.dwVolumeSerialNumber && a.nFileIndexHigh == b.nFileIndexHigh &&
+         a.nFileIndexLow == b.nFileIndexLow;
+}
+
 // Whether `path` names the file `source` has open, however it is spelled
 // (letter case, "." and ".." parts, forward slashes, the short name,
 // another drive letter for the same folder): the volume and the file
@@ -76,8 +83,56 @@ bool IsSameFile(HANDLE source, const char *path) {
   BY_HANDLE_FILE_INFORMATION a, b;
   const bool known = GetFileInformationByHandle(source, &a) && GetFileInformationByHandle(other, &b);
   CloseHandle(other);
-  return !known || (a.dwVolumeSerialNumber == b.dwVolumeSerialNumber &&
-                    a.nFileIndexHigh == b.nFileIndexHigh && a.nFileIndexLow == b.nFileIndexLow);
+  return !known || IsSameIdentity(a, b);
+}
+
+// A folder's identity, through a handle opened with backup semantics (which
+// a folder needs): false when it cannot be opened or read.
+bool GetFolderIdentity(const char *path, BY_HANDLE_FILE_INFORMATION *info) {
+  const HANDLE folder = CreateFileA(path, 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                    nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  if (folder == INVALID_HANDLE_VALUE) return false;
+  const bool read = GetFileInformationByHandle(folder, info) != 0;
+  CloseHandle(folder);
+  return read;
+}
+
+// Whether destDir is the folder sourceDir or lies inside it, however either
+// is spelled: the resolved destination and each of its ancestors that
+// exists are compared with the source by identity, so that letter case,
+// short names, "." and ".." parts, slashes and a second drive letter for
+// the same folder all count. A source that is not there holds nothing; one
+// that is there but cannot be read, or a destination that cannot be
+// resolved, counts as holding the destination.
+bool LiesInside(const char *destDir, const char *sourceDir) {
+  BY_HANDLE_FILE_INFORMATION source, other;
+  if (!GetFolderIdentity(sourceDir, &source))
+    return GetFileAttributesA(sourceDir) != INVALID_FILE_ATTRIBUTES;
+  char path[COPY_PATH_SIZE], ancestor[COPY_PATH_SIZE];
+  const DWORD length = GetFullPathNameA(destDir, COPY_PATH_SIZE, path, nullptr);
+  if (length == 0 || length >= static_cast<DWORD>(COPY_PATH_SIZE)) return true;
+  if (GetFolderIdentity(path, &other) && IsSameIdentity(source, other)) return true;
+  // Each ancestor ends at a backslash after "X:" or the "\\" of a share
+  // (both one-byte characters), kept so that a drive's root is "X:\".
+  const UINT codePage = GetACP();
+  for (DWORD i = 2; i < length; i += IsLeadByteOf(static_cast<uint8_t>(path[i]), codePage) ? 2 : 1) {
+    if (path[i] != BACKSLASH) continue;
+    std::memcpy(ancestor, path, i + 1);
+    ancestor[i + 1] = '\0';
+    if (GetFolderIdentity(ancestor, &other) && IsSameIdentity(source, other)) return true;
+  }
+  return false;
+}
+
+// Whether the last character of path is a backslash of its own, not the
+// trail byte of a double-byte character (Big5 0xB3 0x5C is one character).
+bool EndsWithBackslash(const char *path, UINT codePage) {
+  bool last = false;
+  for (const char *p = path; *p != '\0'; ++p) {
+    last = *p == BACKSLASH;
+    if (IsLeadByteOf(static_cast<uint8_t>(*p), codePage) && p[1] != '\0') ++p;
+  }
+  return last;
 }
 
 // Reads up to `want` bytes: false on a read error. A writer that closed a
@@ -183,8 +238,13 @@ int CopyFileWithProgress(const char *source, const char *destination, int keepEx
   return complete && closed ? COPY_RESULT_DONE : COPY_RESULT_FAILED;
 }
 
-WORD CopyDirectoryTreeEx(const char *destDir, const char *sourceDir, const char *pattern,
-                         int overwrite, HWND window) {
+namespace {
+
+// One folder of the tree copy and, through itself, the folders below it.
+// The caller has made sure that the destination lies outside the source;
+// then each destination folder below lies outside its source folder too.
+WORD CopyTreeLevel(const char *destDir, const char *sourceDir, const char *pattern, int overwrite,
+                   HWND window) {
   char search[COPY_PATH_SIZE];
   if (!FitsPathBuffer(destDir) || !JoinPath(search, sourceDir, pattern)) return 0;
   MakeDirectory(destDir);
@@ -199,7 +259,7 @@ WORD CopyDirectoryTreeEx(const char *destDir, const char *sourceDir, const char 
     char from[COPY_PATH_SIZE], to[COPY_PATH_SIZE];
     if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
       if (JoinPath(from, sourceDir, name, "\\") && JoinPath(to, destDir, name, "\\"))
-        CopyDirectoryTreeEx(to, from, pattern, 1, window);
+        CopyTreeLevel(to, from, pattern, 1, window);
       continue;
     }
     if (!JoinPath(from, sourceDir, name) || !JoinPath(to, destDir, name)) continue;
@@ -211,6 +271,22 @@ WORD CopyDirectoryTreeEx(const char *destDir, const char *sourceDir, const char 
   } while (FindNextFileA(handle, &found));
   FindClose(handle);
   return count;
+}
+
+}  // namespace
+
+WORD CopyDirectoryTreeEx(const char *destDir, const char *sourceDir, const char *pattern,
+                         int overwrite, HWND window) {
+  // A copy into its own source would copy its own copy again, folder by
+  // folder, until the paths no longer fit; a pattern such as "..\*" would
+  // find the entries of the source's parent, and go on finding them below;
+  // entries of a destination "T:\dst" would be named "T:\dsta.txt", beside
+  // it.
+  const UINT codePage = GetACP();
+  if (!EndsWithBackslash(destDir, codePage) || !EndsWithBackslash(sourceDir, codePage) ||
+      !IsEntryName(pattern, codePage) || LiesInside(destDir, sourceDir))
+    return 0;
+  return CopyTreeLevel(destDir, sourceDir, pattern, overwrite, window);
 }
 
 WORD CopyDirectoryTree(const char *destDir, const char *sourceDir, const char *pattern,

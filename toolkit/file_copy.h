@@ -111,6 +111,24 @@ int CopyFileWithProgress(const char *source, const char *destination, int keepEx
 // rule with overwrite 1; files are copied with keep-existing set when
 // overwrite is 0, then get FILE_ATTRIBUTE_NORMAL, are counted and notified.
 // Returns the number of file entries handled in sourceDir itself.
+// Refused, with 0 and nothing created, copied or notified:
+//   - a directory whose last character is not a backslash (a trail byte
+//     0x5C of a double-byte character, in the code page GetACP gives, is
+//     none): the entries of "T:\dst" would be made beside it, "T:\dsta.txt";
+//   - a pattern that is not one name: it may hold '*' and '?', but not '\',
+//     '/', ':' or a control byte, nor be empty, dots only or begin with ".."
+//     (IsEntryName in text/byte_scan.h): "..\*" would reach above sourceDir;
+//   - a destination that is the source folder or lies inside it. Identity
+//     decides, not spelling: the destination is resolved (GetFullPathNameA),
+//     and it and each of its ancestors that exists are compared with the
+//     source by volume and file index, so that letter case, forward
+//     slashes, "." and ".." parts, short names, a doubled backslash and
+//     another drive letter for the same folder are all seen through. A
+//     source folder that exists but cannot be opened, or a destination that
+//     does not resolve within 259 bytes, counts as holding it.
+// A source that is not there refuses nothing (destDir is still made, and 0
+// returned). The other way round, a folder copied into its parent or its
+// parent's other folders, is a copy.
 WORD CopyDirectoryTreeEx(const char *destDir, const char *sourceDir, const char *pattern,
                          int overwrite, HWND window);
 

@@ -3,7 +3,7 @@
 
 #include <cstring>
 
-#include "toolkit/byte_scan.h"
+#include "text/byte_scan.h"
 
 ProgmanDdeState g_Progman = {0, nullptr};
 
@@ -19,10 +19,13 @@ size_t FilledLength(const char *format, const char *const *fillers, int count) {
 // A command is sent only when it fits the buffer and every filler stays
 // inside its quotes: a '"' would end the quoted argument and a '[' or ']'
 // begin or end a command, so that a name could smuggle in a command of its
-// own (DeleteGroup, for one).
+// own (DeleteGroup, for one); a filler that ends with an unfinished
+// double-byte character would take the closing quote as its trail. (The
+// server makes each group a folder and each item a shortcut in it, so the
+// names must not reach out of their folder either: IsEntryName.)
 bool IsSafeCommand(const char *format, const char *const *fillers, int count) {
   for (int i = 0; i < count; ++i)
-    if (HasCharOf(fillers[i], PROGMAN_FORBIDDEN_CHARS)) return false;
+    if (HasCharOf(fillers[i], PROGMAN_FORBIDDEN_CHARS, GetACP())) return false;
   return FilledLength(format, fillers, count) < static_cast<size_t>(PROGMAN_COMMAND_SIZE);
 }
 
@@ -74,7 +77,8 @@ int CreateProgmanGroup(HWND window, const char *groupName, const char *groupPath
   const char *commandLine = ProgmanItemCommandLine(itemCommandLine);
   const char *const groupFillers[] = {groupName, groupPath, groupName};
   const char *const itemFillers[] = {commandLine, itemName};
-  if (!IsSafeCommand(PROGMAN_GROUP_COMMAND, groupFillers, 3) ||
+  if (!IsEntryName(groupName, GetACP()) || !IsEntryName(itemName, GetACP()) ||
+      !IsSafeCommand(PROGMAN_GROUP_COMMAND, groupFillers, 3) ||
       !IsSafeCommand(PROGMAN_ITEM_COMMAND, itemFillers, 2))
     return 0;
 
@@ -98,7 +102,9 @@ int CreateProgmanGroup(HWND window, const char *groupName, const char *groupPath
 
 int DeleteProgmanItem(HWND window, const char *groupName, const char *itemName) {
   const char *const fillers[] = {groupName, itemName};
-  if (!IsSafeCommand(PROGMAN_DELETE_COMMAND, fillers, 2)) return 0;
+  if (!IsEntryName(groupName, GetACP()) || !IsEntryName(itemName, GetACP()) ||
+      !IsSafeCommand(PROGMAN_DELETE_COMMAND, fillers, 2))
+    return 0;
 
   HSZ name;
   if (!OpenProgmanConversation(&name)) return 0;

@@ -7,13 +7,23 @@
 // The instance and the conversation are process-wide (g_Progman): the two
 // operations must not run at the same time or nest.
 //
-// The texts are checked before anything else happens: when any command of
-// the operation would exceed 255 characters (commands are built in a
-// 256-byte buffer), or any text holds '"', '[' or ']' (outside double-byte
-// characters; such a text could end its quoted argument and add a command
-// of its own), the operation returns 0 at once, without opening a DDE
-// instance, sending anything or touching the focus, so that no half-made
-// group is left behind.
+// The texts are checked before anything else happens, and the operation
+// returns 0 at once, without opening a DDE instance, sending anything or
+// touching the focus (so that no half-made group is left behind), when
+//   - a group or item name is not the name of one entry of a folder (the
+//     server makes the group a folder and the item a shortcut in it): it is
+//     empty or dots and spaces only (".", "..", "..."), begins with ".."
+//     (the server's paths read "..Dots" as ".." and "Dots"), or holds '\',
+//     '/', ':' or a control byte (0x01-0x1F, 0x7F) (IsEntryName in
+//     text/byte_scan.h);
+//   - any text, the group path and the item command line included, holds
+//     '"', '[' or ']', or ends with a lead byte without its trail (such a
+//     text could end its quoted argument and add a command of its own);
+//   - any command of the operation would exceed 255 characters (commands
+//     are built in a 256-byte buffer).
+// The group path and the command line are paths, not names: '\' and ':'
+// are theirs to hold. Double-byte characters are read in the code page
+// GetACP gives: a trail byte is never taken for '\', '"', '[' or ']'.
 #pragma once
 
 #include <windows.h>

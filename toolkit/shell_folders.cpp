@@ -3,7 +3,8 @@
 
 #include <cstring>
 
-#include "toolkit/byte_scan.h"
+#include "text/byte_scan.h"
+#include "text/char_class.h"
 #include "toolkit/file_copy.h"
 
 namespace {
@@ -11,6 +12,7 @@ namespace {
 typedef int(WINAPI *ShellFileOperationProc)(SHFILEOPSTRUCTA *request);
 
 const char BACKSLASH = '\\';
+const char WILDCARDS[] = "*?";
 
 // Reads a string value into a 260-byte buffer. The buffer ends up empty
 // when the value is missing, longer than the buffer, or fills the buffer
@@ -62,10 +64,11 @@ bool IsFullyQualified(const char *path) {
   return IsAsciiLetter(static_cast<uint8_t>(path[0])) && path[1] == ':' && IsSeparator(path[2]);
 }
 
-// Past the next backslash of a resolved path (double-byte aware), or at
-// its terminator.
+// Past the next backslash of a resolved path (a trail byte 0x5C is none),
+// or at its terminator.
 const char *SkipComponent(const char *p) {
-  while (*p != '\0' && *p != BACKSLASH) p += IsDbcsLeadAt(p) && p[1] != '\0' ? 2 : 1;
+  const UINT codePage = GetACP();
+  while (*p != '\0' && *p != BACKSLASH) p += IsLeadByteOf(static_cast<uint8_t>(*p), codePage) && p[1] != '\0' ? 2 : 1;
   return *p == BACKSLASH ? p + 1 : p;
 }
 
@@ -81,11 +84,10 @@ bool NamesSomethingBelowARoot(const char *full) {
   return full[1] == ':' && full[2] == BACKSLASH && full[3] != '\0';
 }
 
-// A shortcut or group name names one entry of its folder: not empty, no
-// wildcard, separator or drive colon, not "." or "..".
+// A shortcut or group name names one entry of its folder (the rule the
+// Program Manager operations follow too), and no wildcard.
 bool IsPlainName(const char *name) {
-  if (name[0] == '\0' || std::strcmp(name, ".") == 0 || std::strcmp(name, "..") == 0) return false;
-  return !HasCharOf(name, "*?\\/:");
+  return IsEntryName(name, GetACP()) && !HasCharOf(name, WILDCARDS, GetACP());
 }
 
 // Steps 2 to 5 of the shortcut removals: folder known, path composed and
@@ -110,13 +112,15 @@ int DeleteWithShell(const char *path, int quiet) {
   StripTrailingBackslash(asked);
 
   // The shell deletes what the path resolves to ("T:\work\.." is the drive
-  // T:), so that is what is judged and what is handed over.
-  if (HasCharOf(asked, "*?") || !IsFullyQualified(asked)) return SHELL_DELETE_REFUSED;
+  // T:), so that is what is judged and what is handed over. The resolved
+  // path has been through the platform's own conversion: a lead byte with a
+  // trail that is no character of the code page comes back as '?' there.
+  if (HasCharOf(asked, WILDCARDS, GetACP()) || !IsFullyQualified(asked)) return SHELL_DELETE_REFUSED;
   char from[SHELL_PATH_SIZE];
   const DWORD resolved = GetFullPathNameA(asked, SHELL_PATH_SIZE, from, nullptr);
   if (resolved == 0 || resolved + 2 > static_cast<DWORD>(SHELL_PATH_SIZE)) return SHELL_DELETE_REFUSED;
   StripTrailingBackslash(from);
-  if (!NamesSomethingBelowARoot(from)) return SHELL_DELETE_REFUSED;
+  if (HasCharOf(from, WILDCARDS, GetACP()) || !NamesSomethingBelowARoot(from)) return SHELL_DELETE_REFUSED;
   from[std::strlen(from) + 1] = '\0';
 
   SHFILEOPSTRUCTA request = {};

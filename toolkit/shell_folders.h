@@ -58,9 +58,12 @@ const int SHELL_DELETE_REFUSED = ERROR_BAD_PATHNAME;                // 161
 // progress and ask for confirmation, but shows no error dialog.
 // Only a fully qualified file or folder is deleted: after its one trailing
 // backslash is taken off, the path must start "X:\" or "\\server\share\",
-// hold no '*' or '?', and resolve (GetFullPathNameA: "." and ".." parts,
-// forward slashes) to something below a drive's or a share's root; that
-// resolved path is what the shell gets. A drive ("X:", "X:\", "T:\w\.."),
+// hold no '*' or '?' and end with no lead byte that lacks its trail (read
+// in the code page GetACP gives, so a trail byte is no wildcard), and
+// resolve (GetFullPathNameA: "." and ".." parts, forward slashes) to
+// something below a drive's or a share's root, with no '*' or '?' there
+// either (a lead byte whose trail makes no character comes back as '?');
+// that resolved path is what the shell gets. A drive ("X:", "X:\", "T:\w\.."),
 // the current drive's root ("\", "\\"), a share root ("\\server\share"),
 // a device path ("\\?\...", "\\.\...") and any relative path ("sub",
 // ".\sub", "T:sub", "\sub") delete nothing and give SHELL_DELETE_REFUSED.
@@ -87,9 +90,11 @@ void GetCommonStartupFolder(char *buffer);
 // Delete <folder>\<name>.lnk from the common or the user's startup folder:
 // 1 when the folder is known and the deletion was requested (whether or
 // not the shortcut existed), 0 when the folder is unknown or the path
-// would not fit. A name (and a group) must name one entry of its folder:
-// an empty name, "." or "..", or one holding '*', '?', '\', '/' or ':'
-// (outside double-byte characters) deletes nothing and gives 0.
+// would not fit. A name (and a group) must name one entry of its folder,
+// by the rule the Program Manager operations follow (IsEntryName in
+// text/byte_scan.h: not empty nor dots and spaces only, no '\', '/', ':',
+// control byte or unfinished double-byte character), and hold no '*' or
+// '?'; any other deletes nothing and gives 0.
 int RemoveCommonStartupShortcut(const char *name);
 int RemoveStartupShortcut(const char *name);
 

@@ -1,7 +1,8 @@
 // File and tree copy on real files of the scratch drive: the progress
 // protocol as recording windows see it, every result of a single copy (onto
 // its own source however spelled, onto a file held open without write
-// sharing, through a pipe that breaks, keep-existing), and the tree copy.
+// sharing, through a pipe, keep-existing), the tree copy, into its own
+// source however spelled, and the appended backslash.
 #include "toolkit/file_copy.h"
 
 #include <thread>
@@ -98,25 +99,26 @@ TEST_F(CopyTest, EveryResultOfACopy) {
     EXPECT_EQ(c.expected == 0, !g_Seen.empty());  // nothing is sent for a file kept or not opened
   }
   CloseHandle(held);
-  for (int overwrite = 0; overwrite < 2; ++overwrite) {
-    EXPECT_EQ(5, CopyDirectoryTree(folder_.c_str(), folder_.c_str(), "*", overwrite));
-    EXPECT_TRUE(tt::ReadBytes(source) == bytes) << "tree onto itself, overwrite " << overwrite;
-  }
-  // Through a pipe whose other end leaves after 100 bytes: a read that fails, and a write that fails.
-  for (const DWORD outbound : {PIPE_ACCESS_OUTBOUND, PIPE_ACCESS_INBOUND}) {
-    const std::string pipe = "\\\\.\\pipe\\toolkit-copy-" + std::to_string(GetCurrentProcessId() * 4 + outbound);
-    const HANDLE server = CreateNamedPipeA(pipe.c_str(), outbound, PIPE_TYPE_BYTE, 1, 4096, 4096, 0, nullptr);
-    std::thread other([server, outbound] {
+  // Through a pipe with 100 bytes: its writer closes it (the source's end: a copy, over the file that was there), or
+  // leaves without (a read that fails); or the pipe is the destination and its reader leaves (a write that fails).
+  const struct { const char *name; DWORD access; bool closes; int expected; } pipes[] = {
+      {"from a pipe", PIPE_ACCESS_OUTBOUND, true, 0}, {"its writer leaves", PIPE_ACCESS_OUTBOUND, false, -1}, {"its reader leaves", PIPE_ACCESS_INBOUND, false, -1}};
+  for (const auto &c : pipes) {
+    SCOPED_TRACE(c.name);
+    const std::string pipe = "\\\\.\\pipe\\toolkit-copy-" + std::to_string(GetCurrentProcessId()) + c.name, out = Path("from pipe");
+    tt::WriteBytes(out, "old");
+    const HANDLE server = CreateNamedPipeA(pipe.c_str(), c.access, PIPE_TYPE_BYTE, 1, 4096, 4096, 0, nullptr);
+    std::thread other([server, &c] {
       char chunk[100] = {};
       DWORD done;
-      if (ConnectNamedPipe(server, nullptr) && outbound == PIPE_ACCESS_OUTBOUND) WriteFile(server, chunk, sizeof chunk, &done, nullptr);
-      if (outbound != PIPE_ACCESS_OUTBOUND) ReadFile(server, chunk, sizeof chunk, &done, nullptr);
-      DisconnectNamedPipe(server);
+      if (ConnectNamedPipe(server, nullptr) || GetLastError() == ERROR_PIPE_CONNECTED)
+        c.access == PIPE_ACCESS_OUTBOUND ? WriteFile(server, chunk, sizeof chunk, &done, nullptr) : ReadFile(server, chunk, sizeof chunk, &done, nullptr);
+      c.closes ? FlushFileBuffers(server) : DisconnectNamedPipe(server);  // the flush waits for the reader
+      CloseHandle(server);
     });
-    EXPECT_EQ(-1, outbound == PIPE_ACCESS_OUTBOUND ? CopyFileWithProgress(pipe.c_str(), Path("from pipe").c_str(), 0, nullptr)
-                                                   : CopyFileWithProgress(source.c_str(), pipe.c_str(), 0, nullptr));
+    EXPECT_EQ(c.expected, c.access == PIPE_ACCESS_OUTBOUND ? CopyFileWithProgress(pipe.c_str(), out.c_str(), 0, nullptr) : CopyFileWithProgress(source.c_str(), pipe.c_str(), 0, nullptr));
     other.join();
-    CloseHandle(server);
+    EXPECT_TRUE(!c.closes || tt::ReadBytes(out) == std::string(100, '\0'));
   }
 }
 
@@ -142,6 +144,9 @@ TEST_F(CopyTest, TreeCopy) {
   for (const char *name : {".dot.txt", "x.dat", ".dotdir.txt", "skipped"}) EXPECT_FALSE(tt::Exists(target + name)) << name;
   EXPECT_EQ(0, CopyDirectoryTree(Path("made\\").c_str(), Path("absent\\").c_str(), "*", 0));
   EXPECT_TRUE(tt::Exists(Path("made")));
+  for (const auto &refused : {std::make_pair("bare", "*"), std::make_pair("up\\", "..\\*")})  // no backslash at the end; a pattern that is no name
+    EXPECT_EQ(0, CopyDirectoryTree(Path(refused.first).c_str(), source.c_str(), refused.second, 0)) << refused.first;
+  for (const char *made : {"bare", "barea.txt", "up"}) EXPECT_FALSE(tt::Exists(Path(made))) << made;
   // An entry whose path would pass 259 bytes is passed over, not cut.
   const std::string deep = Path(std::string(239 - folder_.size(), 'd') + "\\"), twin = deep.substr(0, 238) + "e\\";
   CreateDirectoryA(deep.c_str(), nullptr);
@@ -149,6 +154,43 @@ TEST_F(CopyTest, TreeCopy) {
   tt::WriteBytes(deep + std::string(260 - deep.size(), 'g'), "too long");
   EXPECT_EQ(1, CopyDirectoryTree(twin.c_str(), deep.c_str(), "*", 0));
   EXPECT_EQ("fits", tt::ReadBytes(twin + std::string(259 - deep.size(), 'f')));
+}
+
+// A tree copied into its own source is refused however the destination spells it, and nothing appears in the
+// source; into the source's parent or a folder beside it (whose name may begin alike), it is copied.
+TEST_F(CopyTest, TreeIntoItsOwnSource) {
+  const std::string source = Path("Source\\"), child = source + "Child\\";
+  for (const std::string &folder : {source, child}) CreateDirectoryA(folder.c_str(), nullptr);
+  for (const std::string &file : {source + "a", child + "b"}) tt::WriteBytes(file, file.substr(file.size() - 1));
+  char shortName[MAX_PATH] = "";
+  GetShortPathNameA(source.c_str(), shortName, sizeof shortName);
+  ASSERT_STRNE(source.c_str(), shortName);
+  const auto entries = [](const std::string &folder) { return std::distance(std::filesystem::recursive_directory_iterator(folder), {}); };
+  const struct { const char *name; std::string to, from; WORD expected; const char *copied; } cases[] = {
+      {"itself", source, source, 0, ""}, {"letter case", Path("SOURCE\\New\\"), source, 0, ""}, {"no trailing backslash", Path("Source"), source, 0, ""},
+      {"forward slashes", folder_.substr(0, 2) + "/TreeIntoItsOwnSource/Source/New/", source, 0, ""}, {"the short name", shortName + std::string("New\\"), source, 0, ""},
+      {"dot parts", child + "..\\.\\New\\", source, 0, ""}, {"a doubled backslash", source + "\\New\\", source, 0, ""}, {"into its parent", source, child, 1, "b"},
+      {"another drive letter", tt::g_Drives[1] + child.substr(3), source, 0, ""}, {"beside its parent", Path("Other\\"), child, 1, "b"},
+      {"the source spelled apart too", Path("SOURCE\\Child\\"), tt::g_Drives[1] + source.substr(3), 0, ""}, {"named alike", Path("Source2\\"), source, 2, "a"},
+  };
+  for (const auto &c : cases) {
+    SCOPED_TRACE(c.name);
+    const auto before = entries(c.from);
+    EXPECT_EQ(c.expected, CopyDirectoryTree(c.to.c_str(), c.from.c_str(), "*", 0));
+    EXPECT_EQ(before, entries(c.from));
+    EXPECT_EQ(c.copied, tt::ReadBytes(c.to + c.copied));
+  }
+}
+
+// A backslash appended within the 260-byte path buffer: to the longest text that takes it, not to one byte more.
+TEST(PathText, AddTrailingBackslash) {
+  const std::string fits(258, 'f'), full(259, 'f');
+  for (const auto &c : std::vector<std::pair<std::string, std::string>>{{"C:\\Temp", "C:\\Temp\\"}, {"C:\\T\\", "C:\\T\\"}, {"", ""}, {fits, fits + "\\"}, {full, full}}) {
+    std::string buffer = c.first + '\0' + std::string(COPY_PATH_SIZE - c.first.size(), 'X');  // guarded past the 260 bytes
+    AddTrailingBackslash(&buffer[0]);
+    EXPECT_EQ(c.second, buffer.c_str()) << c.first;
+    EXPECT_EQ('X', buffer[COPY_PATH_SIZE]);
+  }
 }
 
 TEST(DriveFreeBytes, RealDrives) {

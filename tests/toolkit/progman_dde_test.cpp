@@ -1,8 +1,9 @@
 // Program Manager groups over DDE against Wine's own server (its desktop,
 // explorer, serves "PROGMAN" under Xvfb): a group is a folder of the
 // Programs folder and an item a shortcut in it; the server refuses an item
-// whose program does not exist. A victim group stands by, which no text
-// handed to the operations may reach.
+// whose program does not exist. A victim group stands by, and victim
+// shortcuts in the Programs and Start Menu folders and on the desktop,
+// which no text handed to the operations may reach.
 #include "toolkit/progman_dde.h"
 
 #include <tlhelp32.h>
@@ -29,7 +30,10 @@ TEST(Progman, RealServerAndAVictimGroup) {
   char programs[SHELL_PATH_SIZE];
   GetProgramsFolder(programs);
   const std::string tag = std::to_string(GetCurrentProcessId()), victim = "Victim " + tag, group = "Group " + tag;
-  const std::string in = std::string(programs) + "\\", kept = in + victim + "\\Item.lnk", n = "C:\\windows\\notepad.exe";
+  const auto folder = [](const char *name) { char path[SHELL_PATH_SIZE]; GetShellFolder(name, path); return std::string(path) + "\\"; };
+  const std::string in = std::string(programs) + "\\", menu = folder("Start Menu"), desk = folder("Desktop"), n = "C:\\windows\\notepad.exe";
+  const std::string kept[] = {in + victim + "\\Item.lnk", in + "X.lnk", menu + "X.lnk", desk + "X.lnk"}, up = "..\\..\\..\\..\\..\\..\\..\\..\\..\\..\\";
+  for (const std::string &shortcut : {kept[1], kept[2], kept[3]}) ASSERT_TRUE(tt::WriteBytes(shortcut, "victim")) << shortcut;
   // The desktop may still be starting: its server answers a moment later.
   for (const DWORD start = GetTickCount(); !CreateProgmanGroup(nullptr, victim.c_str(), "", "Item", n.c_str(), 0); Sleep(50))
     ASSERT_LT(GetTickCount() - start, tt::kDeadlineMs) << "Wine's PROGMAN server does not answer";
@@ -51,12 +55,19 @@ TEST(Progman, RealServerAndAVictimGroup) {
       {"only one", false, group, "", "Nine", "99" + n, 0, "", in + group + "\\Nine.lnk"},
       {"no digit", false, group, "", "Plain", n, 1, in + group + "\\Plain.lnk", ""},
       {"item deleted", true, group, "", "Plain", "", 1, in + group, in + group + "\\Plain.lnk"},
+      {"item in another group", true, group, "", "..\\" + victim + "\\Item", "", 0, "", ""}, {"with slashes", true, group, "", "../" + victim + "/Item", "", 0, "", ""},
+      {"item on the desktop", true, group, "", up + desk.substr(3) + "X", "", 0, "", ""}, {"group ..", true, "..", "", "X", "", 0, "", ""}, {"group .", true, ".", "", "X", "", 0, "", ""},
+      {"group ...", true, "...", "", "X", "", 0, "", ""}, {"empty group", true, "", "", "X", "", 0, "", ""}, {"group with a drive", true, "C:", "", "X", "", 0, "", ""},
+      {"control byte", true, group, "", "X\x01", "", 0, "", ""}, {"item made elsewhere", false, group, "", "..\\Out", n, 0, "", in + "Out.lnk"},
+      {"group made elsewhere", false, "..", "", "Out", n, 0, "", menu + "Out.lnk"}, {"item that begins with ..", false, group, "", "..Dots", n, 0, "", programs + std::string("Dots.lnk")},
+      {"empty item", false, group, "", "", n, 0, "", ""}, {"group with a delete byte", false, group + "\x7F", "", "Out", n, 0, "", in + group + "\x7F"},
+      {"a dot that stays inside", false, group, "", ".Dot", n, 1, in + group + "\\.Dot.lnk", ""},
   };
   for (const auto &c : cases) {  // (no window gets the focus back)
     SCOPED_TRACE(c.name);
     EXPECT_EQ(c.expected, c.remove ? DeleteProgmanItem(nullptr, c.group.c_str(), c.item.c_str())
                                    : CreateProgmanGroup(nullptr, c.group.c_str(), c.path.c_str(), c.item.c_str(), c.line.c_str(), 0));
-    EXPECT_TRUE(tt::Exists(kept));
+    for (const std::string &shortcut : kept) EXPECT_TRUE(tt::Exists(shortcut)) << shortcut;
     EXPECT_TRUE(c.made.empty() || tt::Exists(c.made)) << c.made;
     EXPECT_TRUE(c.absent.empty() || !tt::Exists(c.absent)) << c.absent;
   }
@@ -68,8 +79,10 @@ TEST(Progman, RealServerAndAVictimGroup) {
     WaitForSingleObject(handle, tt::kDeadlineMs);
     CloseHandle(handle);
   }
-  // The groups made, with their shortcuts, once their windows are gone (an open one may hold a shortcut).
+  // The groups made, with their shortcuts, once their windows are gone (an open one may hold a shortcut); the victims,
+  // and what a failed run made outside the groups.
   std::error_code ignored;
-  for (const std::string &made : {victim, group, g100}) std::filesystem::remove_all(in + made, ignored);
+  for (const std::string &made : {victim, group, g100, group + "\x7F"}) std::filesystem::remove_all(in + made, ignored);
+  for (const std::string &made : {kept[1], kept[2], kept[3], in + "Out.lnk", menu + "Out.lnk", programs + std::string("Dots.lnk")}) DeleteFileA(made.c_str());
 }
 

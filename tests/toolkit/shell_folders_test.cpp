@@ -7,6 +7,9 @@
 #include <shlobj.h>
 
 #include "tests/toolkit/toolkit_test.h"
+#include "text/byte_scan.h"
+#include "toolkit/file_copy.h"
+#include "toolkit/progman_dde.h"
 
 static const std::string kTag = std::to_string(GetCurrentProcessId());
 
@@ -113,3 +116,37 @@ TEST(ShortcutRemoval, RemovesOnlyWhatIsNamed) {
   RegCloseKey(elsewhere);
 }
 
+// Run once per code page (1252, 950, 936): a '*' or '"' after a high byte that leads no character there is seen;
+// a lead byte's trail is not, but a lead byte that makes no character with it, or has none, is refused too; names
+// whose characters end in '\', '[' or ']' are names where the code page makes them characters.
+TEST(CodePage, HighBytesThatLeadNothing) {
+  for (const UINT page : {932u, 936u, 949u, 950u, 1361u, 1252u})  // the text utilities' lead bytes are the platform's
+    for (int b = 0; b < 256; ++b) EXPECT_EQ(IsDBCSLeadByteEx(page, static_cast<BYTE>(b)) != 0, IsLeadByteOf(static_cast<uint8_t>(b), page) != 0) << page << ": " << b;
+  const std::string work = tt::FreshFolder("cp-" + kTag), startup = [] { char path[SHELL_PATH_SIZE]; GetStartupFolder(path); return std::string(path) + "\\"; }();
+  const auto sent = [](const std::function<void()> &operation) { g_Progman.instance = 0xDEAD; operation(); return g_Progman.instance != 0xDEAD ? 1 : 0; };
+  const std::string highs = [] { std::string lone; for (int b = 0x80; b < 0x100; ++b) lone += IsDBCSLeadByteEx(GetACP(), BYTE(b)) ? "" : std::string(1, char(b)); return lone; }();
+  std::vector<std::string> victims = {work + "x", tt::FreshFolder("cp-" + kTag + "\\sub") + "v"};  // "x": what a '?' finds
+  for (const char high : highs) victims.insert(victims.end(), {work + high + "v", startup + high + "v.lnk"});
+  for (const std::string &victim : victims) ASSERT_TRUE(tt::WriteBytes(victim, "v")) << victim;
+  for (const char high : highs) {
+    SCOPED_TRACE(static_cast<uint8_t>(high));
+    EXPECT_EQ(SHELL_DELETE_REFUSED, DeleteWithShell((work + high + "*").c_str(), 1));
+    EXPECT_EQ(0, RemoveStartupShortcut((std::string(1, high) + "*").c_str()));
+    EXPECT_EQ(0, sent([&] { DeleteProgmanItem(nullptr, "cp", (std::string(1, high) + "\"").c_str()); }));
+  }
+  const struct { const char *name; std::function<int()> call; int onDbcs, on1252; } cases[] = {  // 0xB3 leads on 950 and 936
+      {"a lead byte before a star", [&] { return DeleteWithShell((work + "\xB3*").c_str(), 1); }, SHELL_DELETE_REFUSED, SHELL_DELETE_REFUSED},
+      {"an unfinished character", [&] { return DeleteWithShell((work + "sub\\\xB3").c_str(), 1); }, SHELL_DELETE_REFUSED, ERROR_FILE_NOT_FOUND},
+      {"a shortcut whose name ends in 0x5C, made and gone (on 1252 there is no folder to make it in)",
+       [&] { tt::WriteBytes(startup + "\xB3\\.lnk", "mine"); const int removed = RemoveStartupShortcut("\xB3\\"); return tt::Exists(startup + "\xB3\\.lnk") ? -1 : removed; }, 1, 0},
+      {"names that end in 0x5C and 0x5D", [&] { return sent([] { DeleteProgmanItem(nullptr, "\xB3\\", "\xB3]"); }); }, 1, 0},
+      {"a name that ends unfinished", [&] { return sent([] { DeleteProgmanItem(nullptr, "cp", "x\xB3"); }); }, 0, 1},
+      {"a tree copied into a folder whose name ends in 0x5C", [&] { return CopyDirectoryTree((work + "\xB3\\").c_str(), (work + "sub\\").c_str(), "*", 0); }, 0, 1},
+  };
+  for (const auto &c : cases) {
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(GetACP() == 1252 ? c.on1252 : c.onDbcs, c.call());
+    for (const std::string &victim : victims) EXPECT_TRUE(tt::Exists(victim)) << victim;
+  }
+  for (const std::string &victim : victims) DeleteFileA(victim.c_str());
+}

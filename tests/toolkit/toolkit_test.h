@@ -26,12 +26,13 @@ extern std::string g_Drives[2];
 extern std::string g_Prefix;  // the Unix path of the Wine prefix
 
 // A Unix path through Z:; a folder of the scratch drive made for a test (the names are the tests' own); a file's
-// bytes ("" when it cannot be read); writing a file, also at a path of 260 bytes and more (a path object opens it
-// through the wide call).
+// bytes ("" when it cannot be read); writing a file, also at a path of 260 bytes and more (a path object, made from
+// the ANSI bytes as the ANSI calls read them, opens it through the wide call).
 inline std::string WindowsPathOf(std::string path) { std::replace(path.begin(), path.end(), '/', '\\'); return "Z:" + path; }
 inline std::string FreshFolder(const std::string &name) { CreateDirectoryA((g_Drives[0] + name).c_str(), nullptr); return g_Drives[0] + name + "\\"; }
 inline bool Exists(const std::string &path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 inline std::string ReadBytes(const std::string &path) { std::ifstream in(path, std::ios::binary); return {std::istreambuf_iterator<char>(in), {}}; }
-inline bool WriteBytes(const std::string &path, const std::string &bytes) { return bool(std::ofstream(std::filesystem::path(path), std::ios::binary) << bytes << std::flush); }
+inline std::filesystem::path WidePath(const std::string &path) { std::wstring wide(path.size(), L'\0'); wide.resize(MultiByteToWideChar(CP_ACP, 0, path.data(), int(path.size()), &wide[0], int(wide.size()))); return wide; }
+inline bool WriteBytes(const std::string &path, const std::string &bytes) { return bool(std::ofstream(WidePath(path), std::ios::binary) << bytes << std::flush); }
 
 }  // namespace tt
