@@ -1,6 +1,8 @@
 // The running executable's folder, read whole or not at all.
 #include "shell/module_dir.h"
 
+#include "text/byte_scan.h"
+
 // The name is read in wide characters and converted here, so that a name
 // whose ANSI form does not fit is seen as such: GetModuleFileNameA cuts a
 // double-byte name at a character boundary and reports no cut. A name the
@@ -23,12 +25,20 @@ DWORD GetModuleDir(char *buffer) {
     return 0;
   }
   buffer[bytes] = '\0';
-  for (DWORD i = static_cast<DWORD>(bytes); i-- > 0;) {
-    if (buffer[i] == '\\' || buffer[i] == '/') {
-      buffer[i + 1] = '\0';
-      return i;
-    }
+  // Walked forwards: from the end, a trail byte cannot be told from a
+  // separator.
+  const UINT codePage = GetACP();
+  int separator = -1;
+  for (int i = 0; i < bytes; ++i) {
+    if (IsLeadByteOf(static_cast<BYTE>(buffer[i]), codePage))
+      ++i;
+    else if (buffer[i] == '\\' || buffer[i] == '/')
+      separator = i;
   }
-  buffer[0] = '\0';
-  return 0;
+  if (separator < 0) {
+    buffer[0] = '\0';
+    return 0;
+  }
+  buffer[separator + 1] = '\0';
+  return static_cast<DWORD>(separator);
 }

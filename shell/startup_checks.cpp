@@ -2,6 +2,7 @@
 #include "shell/startup_checks.h"
 
 #include "locale/catalogue.h"
+#include "text/byte_scan.h"
 
 int IsCdromDrive(char letter) {
   char root[4] = "C:\\";
@@ -10,9 +11,14 @@ int IsCdromDrive(char letter) {
 }
 
 WORD CountChar(const char *text, char byte) {
+  const UINT codePage = GetACP();
   WORD count = 0;
   for (; *text; ++text) {
-    if (*text == byte) ++count;
+    if (IsLeadByteOf(static_cast<BYTE>(*text), codePage)) {
+      if (!*++text) break;
+    } else if (*text == byte) {
+      ++count;
+    }
   }
   return count;
 }

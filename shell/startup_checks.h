@@ -17,7 +17,10 @@ const char UNZIP_MESSAGE_TEXT[] =
 // 1 when X:\ of the drive letter is a CD-ROM drive.
 int IsCdromDrive(char letter);
 
-// Number of bytes equal to `byte` in the text, 16-bit.
+// Number of characters equal to `byte` (a single-byte character) in the
+// text, 16-bit, read in the system's ANSI code page: the trail byte of a
+// double-byte character is not counted, whatever its value (Big5 and GBK
+// trail bytes can equal '\').
 WORD CountChar(const char *text, char byte);
 
 // Creates the instance mutex, initially owned, and sets *alreadyRunning to

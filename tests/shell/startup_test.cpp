@@ -44,6 +44,8 @@ TEST(Startup, Folders) {
       {"CD-ROM root", "D:\\", true},
       {"CD-ROM at depth", "D:\\A\\B\\C\\D", true},
       {"double-byte name", "D:\\" + Hanzi(2), spelled},
+      // Its Big5 and GBK forms both end in 0x5C, a backslash's byte.
+      {"two separators and a trail byte like one", "C:\\\xe9\x86\x86", spelled},
       {"259 bytes", "D:\\" + Hanzi(80) + "\\x" + Hanzi(42), spelled},
       {"261 bytes: cut in SETUP.EXE", "D:\\" + Hanzi(80) + "\\x" + Hanzi(43), false},
       {"295 bytes: cut in the folder", "D:\\" + Hanzi(80) + "\\x" + Hanzi(60), false},
