@@ -16,6 +16,7 @@
 #include <oleacc.h>
 
 #include "locale/catalogue.h"
+#include "shell/page_actions.h"
 #include "shell/page_keys.h"
 #include "shell/page_messages.h"
 #include "shell/page_items.h"
@@ -174,11 +175,15 @@ struct PageAccessible final : IAccessible {
     int index;
     if (FAILED(ItemOf(child, &index))) return E_INVALIDARG;
     LONG bits = IsWindowVisible(page) ? 0 : STATE_SYSTEM_INVISIBLE;
+    // Behind a message box of its own, or once the chooser is ending, the
+    // page and all its items are unavailable, as they are to the mouse.
+    const int usable = IsPageUsable(page);
     if (index == SELF) {
-      bits |= STATE_SYSTEM_FOCUSABLE | (HasKeyboard() ? STATE_SYSTEM_FOCUSED : 0);
+      bits |= usable ? STATE_SYSTEM_FOCUSABLE : STATE_SYSTEM_UNAVAILABLE;
+      if (HasKeyboard()) bits |= STATE_SYSTEM_FOCUSED;
     } else {
       const PageItem &item = definition->order[index];
-      if (IsPageItemUsable(page, item))
+      if (usable && IsPageItemUsable(page, item))
         bits |= STATE_SYSTEM_FOCUSABLE;
       else
         bits |= STATE_SYSTEM_UNAVAILABLE;
@@ -242,8 +247,11 @@ struct PageAccessible final : IAccessible {
   HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override {
     int index;
     if (FAILED(ItemOf(child, &index))) return E_INVALIDARG;
-    // No click reaches a hidden page, the page itself or a disabled box.
-    if (index == SELF || !IsWindowVisible(page) || !IsPageItemUsable(page, definition->order[index]))
+    // No click reaches the page itself, a disabled box, a hidden page, one
+    // behind a message box or one of a chooser that is ending. A hotspot's
+    // action is asked again when its message is handled (DoHotspot): a
+    // message box may have come up in between.
+    if (index == SELF || !IsPageActionAllowed(page) || !IsPageItemUsable(page, definition->order[index]))
       return DISP_E_MEMBERNOTFOUND;
     const PageItem &item = definition->order[index];
     if (item.kind == PAGE_ITEM_HOTSPOT)

@@ -4,9 +4,12 @@
 // the check-button role, hotspots with the push-button role, each named by
 // the catalogue label the skin shows beside it and doing on its default
 // action what a click does (a hotspot's, once the reader's call has
-// returned: it may show a message box or end the chooser). An item whose
-// page groups its rows has the group's heading as description (the system
-// page's columns; the product of an Options button). The system libraries
+// returned: it may show a message box or end the chooser), and only where
+// a click could (shell/page_actions.h): behind a message box of the page,
+// or once the chooser is ending, every item is unavailable and its default
+// action fails and changes nothing. An item whose page groups its rows has
+// the group's heading as description (the system page's columns; the
+// product of an Options button). The system libraries
 // this needs (oleacc, ole32, oleaut32) are loaded on the first request,
 // so that a chooser without a screen reader never loads them.
 // Events: the keyboard raises EVENT_OBJECT_FOCUS (shell/page_keys.cpp);
