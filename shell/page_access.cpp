@@ -63,8 +63,8 @@ int LoadOle() {
   return g_Ole.ready;
 }
 
-const int NAME_CHARS = 128;  // room for the longest label, in UTF-16 units
-const int SELF = -1;         // the item index of CHILDID_SELF: the page itself
+const int NAME_CHARS = ITEM_NAME_SIZE;  // no more UTF-16 units than the name has bytes
+const int SELF = -1;                    // the item index of CHILDID_SELF: the page itself
 
 // A text of the catalogue (code page bytes) as a BSTR; null for no text.
 HRESULT MakeText(const char *text, BSTR *out) {
@@ -143,23 +143,21 @@ struct PageAccessible final : IAccessible {
     return S_FALSE;
   }
 
-  // Name, description, role, state.
+  // Name, description, role, state. The name carries an item's group, so
+  // there is no description to say it a second time.
   HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR *name) override {
     *name = nullptr;
     int index;
     if (FAILED(ItemOf(child, &index))) return E_INVALIDARG;
-    WORD label = definition->title, group = 0;
-    if (index != SELF) GetPageItemLabel(definition, definition->order[index], &label, &group);
-    return MakeText(GetMessageText(label), name);
+    if (index == SELF) return MakeText(GetMessageText(definition->title), name);
+    char text[ITEM_NAME_SIZE];
+    return MakeText(GetPageItemName(definition, definition->order[index], text, sizeof text) ? text : nullptr,
+                    name);
   }
   HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR *text) override {
     *text = nullptr;
     int index;
-    if (FAILED(ItemOf(child, &index))) return E_INVALIDARG;
-    WORD label = 0, group = 0;
-    if (index != SELF) GetPageItemLabel(definition, definition->order[index], &label, &group);
-    if (!group) return S_FALSE;
-    return MakeText(GetMessageText(group), text);
+    return FAILED(ItemOf(child, &index)) ? E_INVALIDARG : S_FALSE;
   }
   HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT *role) override {
     role->vt = VT_EMPTY;

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -229,23 +230,25 @@ std::wstring Text(IAccessible *object, LONG child, HRESULT (STDMETHODCALLTYPE IA
   return result;
 }
 
-// Each row: a child's name, group, role, state and place on the screen
-// (the page's own place for child 0), where a hit test finds it again.
-// Then default actions, which do what clicks do, and the events.
+// Each row: a child's name (an item under a heading: the heading first),
+// role, state and place on the screen (the page's own place for child 0),
+// where a hit test finds it again; no child has a description. Then every
+// page's names, each its own; then default actions, which do what clicks
+// do, and the events.
 TEST_F(Chooser, ScreenReadersGetNamesRolesStatesPlacesAndActions) {
   const LONG kChecked = STATE_SYSTEM_CHECKED, kFocusable = STATE_SYSTEM_FOCUSABLE,
              kFocused = STATE_SYSTEM_FOCUSED, kOff = STATE_SYSTEM_UNAVAILABLE, kHidden = STATE_SYSTEM_INVISIBLE;
   const RECT kPage = {0, 0, 370, 410};
   const int english = GetACP() == 950 ? 0 : 1;
-  struct Row { PageOf page; LONG child, count; Item place; const wchar_t *name[2], *group[2]; LONG role, state; } rows[] = {
-    {kMain, 0, 6, kPage, {L"Kivo2000 安裝程式", L"Kivo2000 Setup"}, {L"-", L"-"}, ROLE_SYSTEM_CLIENT, kFocusable | kFocused},
-    {kMain, 1, 6, 1, {L"Kivo 中文輸入法套件", L"Input methods with dictionary"}, {L"-", L"-"}, ROLE_SYSTEM_CHECKBUTTON, kChecked | kFocusable | kFocused},
-    {kMain, 2, 6, 3, {L"Kivo 繁簡轉換器", L"Big5 and GB converter"}, {L"-", L"-"}, ROLE_SYSTEM_CHECKBUTTON, kChecked | kFocusable},
-    {kMain, 4, 6, kOptionsC, {L"選項", L"Options"}, {L"Kivo 繁簡轉換器", L"Big5 and GB converter"}, ROLE_SYSTEM_PUSHBUTTON, kFocusable},
-    {kSuite, 1, 9, 1, {L"字形輸入法", L"Shape input"}, {L"-", L"-"}, ROLE_SYSTEM_CHECKBUTTON, kChecked | kOff | kHidden},
-    {kSystem, 6, 7, 6, {L"擴充字 GBK", L"Extended"}, {L"簡體中文 GB", L"Simplified Chinese"}, ROLE_SYSTEM_CHECKBUTTON, kChecked | kFocusable | kHidden},
-    {kConverter, 1, 3, 1, {L"繁體 (Big5) → 簡體 (GB)", L"Traditional to Simplified"}, {L"-", L"-"}, ROLE_SYSTEM_CHECKBUTTON, kChecked | kFocusable | kHidden},
-    {kConverter, 3, 3, kPageOk, {L"確定", L"OK"}, {L"-", L"-"}, ROLE_SYSTEM_PUSHBUTTON, kFocusable | kHidden},
+  struct Row { PageOf page; LONG child, count; Item place; const wchar_t *name[2]; LONG role, state; } rows[] = {
+    {kMain, 0, 6, kPage, {L"Kivo2000 安裝程式", L"Kivo2000 Setup"}, ROLE_SYSTEM_CLIENT, kFocusable | kFocused},
+    {kMain, 1, 6, 1, {L"Kivo 中文輸入法套件", L"Input methods with dictionary"}, ROLE_SYSTEM_CHECKBUTTON, kChecked | kFocusable | kFocused},
+    {kMain, 2, 6, 3, {L"Kivo 繁簡轉換器", L"Big5 and GB converter"}, ROLE_SYSTEM_CHECKBUTTON, kChecked | kFocusable},
+    {kMain, 4, 6, kOptionsC, {L"Kivo 繁簡轉換器：選項", L"Big5 and GB converter: Options"}, ROLE_SYSTEM_PUSHBUTTON, kFocusable},
+    {kSuite, 1, 9, 1, {L"字形輸入法", L"Shape input"}, ROLE_SYSTEM_CHECKBUTTON, kChecked | kOff | kHidden},
+    {kSystem, 6, 7, 6, {L"簡體中文 GB：擴充字 GBK", L"Simplified Chinese: Extended"}, ROLE_SYSTEM_CHECKBUTTON, kChecked | kFocusable | kHidden},
+    {kConverter, 1, 3, 1, {L"繁體 (Big5) → 簡體 (GB)", L"Traditional to Simplified"}, ROLE_SYSTEM_CHECKBUTTON, kChecked | kFocusable | kHidden},
+    {kConverter, 3, 3, kPageOk, {L"確定", L"OK"}, ROLE_SYSTEM_PUSHBUTTON, kFocusable | kHidden},
   };
   Start();
   for (const Row &row : rows) {
@@ -255,7 +258,7 @@ TEST_F(Chooser, ScreenReadersGetNamesRolesStatesPlacesAndActions) {
     LONG count = 0;
     EXPECT_TRUE(object->get_accChildCount(&count) == S_OK && count == row.count) << count;
     EXPECT_EQ(row.name[english], Text(object, row.child, &IAccessible::get_accName));
-    EXPECT_EQ(row.group[english], Text(object, row.child, &IAccessible::get_accDescription));
+    EXPECT_EQ(L"-", Text(object, row.child, &IAccessible::get_accDescription));
     RECT r = row.place.Rect(pages_.*row.page);
     MapWindowPoints(pages_.*row.page, HWND_DESKTOP, reinterpret_cast<POINT *>(&r), 2);
     LONG x = 0, y = 0, w = 0, h = 0;
@@ -268,6 +271,22 @@ TEST_F(Chooser, ScreenReadersGetNamesRolesStatesPlacesAndActions) {
               std::vector<LONG>({role.lVal, state.lVal, x, y, w, h, hit.lVal}));
     // No child past the last, nor before the page itself.
     EXPECT_EQ(L"--", Text(object, row.count + 1, &IAccessible::get_accName) + Text(object, -1, &IAccessible::get_accName));
+    object->Release();
+  }
+  // No two children of a page share a name, and none is without one (the
+  // system page has a Common and a Less common under each script).
+  const PageOf kPages[] = {kMain, kSuite, kSystem, kConverter};
+  for (PageOf page : kPages) {
+    IAccessible *object = PageObject(pages_.*page);
+    ASSERT_NE(nullptr, object);
+    LONG count = 0;
+    object->get_accChildCount(&count);
+    std::vector<std::wstring> names;
+    for (LONG child = 1; child <= count; ++child) names.push_back(Text(object, child, &IAccessible::get_accName));
+    const std::set<std::wstring> distinct(names.begin(), names.end());
+    EXPECT_EQ(std::vector<size_t>({names.size(), 0, 0}),
+              std::vector<size_t>({distinct.size(), distinct.count(L"-"), distinct.count(L"")}))
+        << "page " << &page - kPages << ": " << testing::PrintToString(names);
     object->Release();
   }
   // Default actions do what clicks do, and every change is told.
