@@ -75,6 +75,9 @@ void StartPalmInstall(HWND main, ProductPages products) {
     ShowInstallMessage(main, MSG_NOTHING_SELECTED);
     return;
   }
+  // Every way on from here ends the chooser: a second OK, by any way in,
+  // must not start it all again while this one shows a message or waits.
+  MarkChooserEnding();
   HWND windows[PRODUCT_COUNT];
   for (int product = 0; product < PRODUCT_COUNT; ++product)
     windows[product] = g_Shell.windows[products[product]->index];

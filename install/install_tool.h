@@ -19,7 +19,9 @@ const DWORD LAUNCH_PAUSE_MS = 1000;  // between opening the text and starting th
 // whose path would not fit in 260 bytes is not opened, like a missing one;
 // the tool still starts. The tool's process is made before the text is
 // opened and set running after the pause, so that a tool that cannot start
-// is told before anything happens.
+// is told before anything happens. From the point where it goes ahead
+// (something is selected) the chooser is marked ending, so that no page
+// takes another action (shell/page_actions.h), a second OK included.
 // `products` are the products' option pages (install/install_command.h).
 void StartPalmInstall(HWND main, ProductPages products);
 

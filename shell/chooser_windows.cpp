@@ -3,7 +3,7 @@
 
 #include "shell/placement.h"
 
-ShellState g_Shell = {nullptr, CREATION_DONE, {}, {}, nullptr};
+ShellState g_Shell = {nullptr, CREATION_DONE, {}, {}, nullptr, 0};
 
 int RegisterChooserClass(HINSTANCE instance) {
   WNDCLASSA windowClass = {};
@@ -54,4 +54,9 @@ LRESULT CALLBACK ChooserWndProc(HWND window, UINT message, WPARAM wParam, LPARAM
   return DefWindowProcA(window, message, wParam, lParam);
 }
 
-void EndChooser(HWND main) { SendMessageA(main, WM_DESTROY, END_CHOOSER_CODE, 0); }
+void MarkChooserEnding() { g_Shell.ending = 1; }
+
+void EndChooser(HWND main) {
+  MarkChooserEnding();
+  SendMessageA(main, WM_DESTROY, END_CHOOSER_CODE, 0);
+}

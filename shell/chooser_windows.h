@@ -20,6 +20,7 @@ struct ShellState {
   HWND windows[PAGE_COUNT];   // by PageIndex; null until created
   PageProc procs[PAGE_COUNT]; // by PageIndex, from CreateChooserWindows
   HANDLE instanceMutex;       // made by the main page's creation; released on the end
+  int ending;                 // 1 once an install went ahead or the chooser ended
 };
 extern ShellState g_Shell;
 
@@ -35,6 +36,12 @@ int CreateChooserWindows(HINSTANCE instance, int showCommand, const PageProc pro
 // or of the page being created while its handle is not yet known.
 LRESULT CALLBACK ChooserWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
-// Ends the chooser: the main page's destroy handling releases the instance
-// mutex and posts the quit message.
+// The chooser is on its way out: an install has gone ahead (it ends the
+// chooser whatever happens next). From here on no page does what its user
+// asks (shell/page_actions.h), though the pages stay on screen until the
+// end.
+void MarkChooserEnding();
+
+// Ends the chooser: marks it ending, and the main page's destroy handling
+// releases the instance mutex and posts the quit message.
 void EndChooser(HWND main);

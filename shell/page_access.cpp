@@ -16,6 +16,7 @@
 #include <oleacc.h>
 
 #include "locale/catalogue.h"
+#include "shell/page_actions.h"
 #include "shell/page_keys.h"
 #include "shell/page_messages.h"
 #include "shell/page_items.h"
@@ -62,8 +63,8 @@ int LoadOle() {
   return g_Ole.ready;
 }
 
-const int NAME_CHARS = 128;  // room for the longest label, in UTF-16 units
-const int SELF = -1;         // the item index of CHILDID_SELF: the page itself
+const int NAME_CHARS = ITEM_NAME_SIZE;  // no more UTF-16 units than the name has bytes
+const int SELF = -1;                    // the item index of CHILDID_SELF: the page itself
 
 // A text of the catalogue (code page bytes) as a BSTR; null for no text.
 HRESULT MakeText(const char *text, BSTR *out) {
@@ -142,23 +143,21 @@ struct PageAccessible final : IAccessible {
     return S_FALSE;
   }
 
-  // Name, description, role, state.
+  // Name, description, role, state. The name carries an item's group, so
+  // there is no description to say it a second time.
   HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR *name) override {
     *name = nullptr;
     int index;
     if (FAILED(ItemOf(child, &index))) return E_INVALIDARG;
-    WORD label = definition->title, group = 0;
-    if (index != SELF) GetPageItemLabel(definition, definition->order[index], &label, &group);
-    return MakeText(GetMessageText(label), name);
+    if (index == SELF) return MakeText(GetMessageText(definition->title), name);
+    char text[ITEM_NAME_SIZE];
+    return MakeText(GetPageItemName(definition, definition->order[index], text, sizeof text) ? text : nullptr,
+                    name);
   }
   HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR *text) override {
     *text = nullptr;
     int index;
-    if (FAILED(ItemOf(child, &index))) return E_INVALIDARG;
-    WORD label = 0, group = 0;
-    if (index != SELF) GetPageItemLabel(definition, definition->order[index], &label, &group);
-    if (!group) return S_FALSE;
-    return MakeText(GetMessageText(group), text);
+    return FAILED(ItemOf(child, &index)) ? E_INVALIDARG : S_FALSE;
   }
   HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT *role) override {
     role->vt = VT_EMPTY;
@@ -174,11 +173,15 @@ struct PageAccessible final : IAccessible {
     int index;
     if (FAILED(ItemOf(child, &index))) return E_INVALIDARG;
     LONG bits = IsWindowVisible(page) ? 0 : STATE_SYSTEM_INVISIBLE;
+    // Behind a message box of its own, or once the chooser is ending, the
+    // page and all its items are unavailable, as they are to the mouse.
+    const int usable = IsPageUsable(page);
     if (index == SELF) {
-      bits |= STATE_SYSTEM_FOCUSABLE | (HasKeyboard() ? STATE_SYSTEM_FOCUSED : 0);
+      bits |= usable ? STATE_SYSTEM_FOCUSABLE : STATE_SYSTEM_UNAVAILABLE;
+      if (HasKeyboard()) bits |= STATE_SYSTEM_FOCUSED;
     } else {
       const PageItem &item = definition->order[index];
-      if (IsPageItemUsable(page, item))
+      if (usable && IsPageItemUsable(page, item))
         bits |= STATE_SYSTEM_FOCUSABLE;
       else
         bits |= STATE_SYSTEM_UNAVAILABLE;
@@ -242,8 +245,11 @@ struct PageAccessible final : IAccessible {
   HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override {
     int index;
     if (FAILED(ItemOf(child, &index))) return E_INVALIDARG;
-    // No click reaches a hidden page, the page itself or a disabled box.
-    if (index == SELF || !IsWindowVisible(page) || !IsPageItemUsable(page, definition->order[index]))
+    // No click reaches the page itself, a disabled box, a hidden page, one
+    // behind a message box or one of a chooser that is ending. A hotspot's
+    // action is asked again when its message is handled (DoHotspot): a
+    // message box may have come up in between.
+    if (index == SELF || !IsPageActionAllowed(page) || !IsPageItemUsable(page, definition->order[index]))
       return DISP_E_MEMBERNOTFOUND;
     const PageItem &item = definition->order[index];
     if (item.kind == PAGE_ITEM_HOTSPOT)

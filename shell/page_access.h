@@ -2,11 +2,14 @@
 // area with an accessible object of its own (shell/page_access.cpp) whose
 // children are the page's items (shell/page_items.h): check boxes with
 // the check-button role, hotspots with the push-button role, each named by
-// the catalogue label the skin shows beside it and doing on its default
-// action what a click does (a hotspot's, once the reader's call has
-// returned: it may show a message box or end the chooser). An item whose
-// page groups its rows has the group's heading as description (the system
-// page's columns; the product of an Options button). The system libraries
+// the catalogue label the skin shows beside it, after its group's heading
+// where its page groups its rows (the system page's columns; the product of
+// an Options button), so that no two items of a page share a name. Its
+// default action does what a click does (a hotspot's, once the reader's
+// call has returned: it may show a message box or end the chooser), and
+// only where a click could (shell/page_actions.h): behind a message box of
+// the page, or once the chooser is ending, every item is unavailable and
+// its default action fails and changes nothing. The system libraries
 // this needs (oleacc, ole32, oleaut32) are loaded on the first request,
 // so that a chooser without a screen reader never loads them.
 // Events: the keyboard raises EVENT_OBJECT_FOCUS (shell/page_keys.cpp);

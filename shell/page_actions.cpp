@@ -1,22 +1,34 @@
-// The actions behind a page's boxes and hotspots.
+// The actions behind a page's boxes and hotspots, and the one rule of when
+// a page takes them.
 #include "shell/page_actions.h"
 
 #include "shell/chooser_windows.h"
 #include "shell/placement.h"
 
-void DoBoxClick(HWND page, const PageDefinition *definition, int id) {
+int IsPageUsable(HWND page) { return !g_Shell.ending && IsWindowEnabled(page) ? 1 : 0; }
+
+int IsPageActionAllowed(HWND page) { return IsPageUsable(page) && IsWindowVisible(page) ? 1 : 0; }
+
+int DoBoxClick(HWND page, const PageDefinition *definition, int id) {
+  if (!IsPageActionAllowed(page)) return PAGE_ACTION_REFUSED;
   if (definition->rule) definition->rule(page, id);
+  return PAGE_ACTION_DONE;
 }
 
 int DoHotspot(HWND page, const PageDefinition *definition, WORD id) {
+  return DoHotspotAskedOn(page, page, definition, id);
+}
+
+int DoHotspotAskedOn(HWND asked, HWND page, const PageDefinition *definition, WORD id) {
+  if (!IsPageActionAllowed(asked)) return PAGE_ACTION_REFUSED;
   for (int i = 0; i < definition->hotspotCount; ++i) {
     const HotspotDefinition &hotspot = definition->hotspots[i];
     if (hotspot.id == id) {
       hotspot.action(page, hotspot);
-      return 1;
+      return PAGE_ACTION_DONE;
     }
   }
-  return 0;
+  return PAGE_ACTION_NO_ITEM;
 }
 
 void ShowPageInstead(HWND shown, HWND hidden) {

@@ -32,7 +32,7 @@ struct BoxDefinition {
   DWORD style;   // one of shell/checkbox.h's style words
   BYTE checked;  // initial state: BOX_CHECKED or BOX_UNCHECKED
   WORD label;    // catalogue id of the label drawn beside it; 0 for a box never shown
-  WORD group;    // catalogue id of the heading over its group; 0 for none
+  WORD group;    // catalogue id of the heading over its group, said before the label; 0 for none
 };
 
 struct HotspotDefinition;
@@ -47,7 +47,7 @@ struct HotspotDefinition {
   PageIndex opens;  // for OpenPageAction: the page it shows
   WORD needsBox;    // for OpenPageAction: the main page's box that must be checked
   WORD label;       // catalogue id of the caption drawn on it
-  WORD group;       // catalogue id of what it belongs to; 0 for none
+  WORD group;       // catalogue id of what it belongs to, said before the label; 0 for none
 };
 
 // An item the keyboard and screen readers reach: a box or a hotspot, by id.

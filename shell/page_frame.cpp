@@ -102,7 +102,8 @@ LRESULT PageFrameProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam,
       DoBoxClick(page, definition, LOWORD(wParam));
       return 0;
     case WM_LBUTTONDOWN:
-      if (!DoHotspot(page, definition, HotspotHitTest(&state->hotspots, LOWORD(lParam), HIWORD(lParam))))
+      if (DoHotspot(page, definition, HotspotHitTest(&state->hotspots, LOWORD(lParam), HIWORD(lParam))) ==
+          PAGE_ACTION_NO_ITEM)
         PageStartDrag(page);
       return 0;
     case WM_DESTROY:
@@ -120,7 +121,9 @@ LRESULT PageFrameProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam,
       PageGotFocus(page, state, definition);
       return 0;
     case WM_CLOSE:
-      return PageClose(page, definition);
+      return PageClose(page, definition, page);
+    case WM_PAGE_CLOSE_FOR:
+      return PageClose(page, definition, reinterpret_cast<HWND>(wParam));
     case WM_GETOBJECT:
       return PageGetObject(page, state, definition, wParam, lParam);
     case WM_BOX_TOGGLED:

@@ -1,6 +1,10 @@
 // Places, states and labels of a page's items.
 #include "shell/page_items.h"
 
+#include <strsafe.h>
+
+#include "locale/catalogue.h"
+
 BOOL GetPageItemRect(HWND page, const HotspotList *hotspots, const PageItem &item, RECT *rect) {
   SetRectEmpty(rect);
   if (item.kind == PAGE_ITEM_BOX) {
@@ -51,4 +55,17 @@ void GetPageItemLabel(const PageDefinition *definition, const PageItem &item, WO
       return;
     }
   }
+}
+
+int GetPageItemName(const PageDefinition *definition, const PageItem &item, char *name, size_t size) {
+  if (size == 0) return 0;
+  WORD label, group;
+  GetPageItemLabel(definition, item, &label, &group);
+  const char *heading = group ? GetMessageText(group) : "";
+  const char *joiner = group ? GetMessageText(LABEL_NAME_JOINER) : "";
+  const char *text = label ? GetMessageText(label) : nullptr;
+  if (heading && joiner && text && SUCCEEDED(StringCchPrintfA(name, size, "%s%s%s", heading, joiner, text)))
+    return 1;
+  name[0] = '\0';
+  return 0;
 }

@@ -84,9 +84,9 @@ int GetPageFocusItem(HWND page, const PageState *state, const PageDefinition *de
 int ActivatePageItem(HWND page, const PageDefinition *definition, int index) {
   if (index < 0 || index >= definition->orderCount) return 0;
   const PageItem &item = definition->order[index];
-  if (item.kind == PAGE_ITEM_HOTSPOT) return DoHotspot(page, definition, item.id);
+  if (item.kind == PAGE_ITEM_HOTSPOT) return DoHotspot(page, definition, item.id) == PAGE_ACTION_DONE;
   HWND box = GetDlgItem(page, item.id);
-  if (!box) return 0;
+  if (!box || !IsPageActionAllowed(page)) return 0;
   SendMessageA(page, WM_COMMAND, MAKEWPARAM(item.id, BN_CLICKED), reinterpret_cast<LPARAM>(box));
   return 1;
 }
@@ -141,11 +141,11 @@ void PageTakeKeyboard(HWND page) {
     SetForegroundWindow(page);
 }
 
-LRESULT PageClose(HWND page, const PageDefinition *definition) {
+LRESULT PageClose(HWND page, const PageDefinition *definition, HWND asked) {
   HWND main = g_Shell.windows[PAGE_MAIN];
   if (definition->closeHotspot)
-    ActivateHotspot(page, definition, definition->closeHotspot);
+    DoHotspotAskedOn(asked, page, definition, definition->closeHotspot);
   else if (main && main != page)
-    SendMessageA(main, WM_CLOSE, 0, 0);
+    SendMessageA(main, WM_PAGE_CLOSE_FOR, reinterpret_cast<WPARAM>(asked), 0);
   return 0;
 }

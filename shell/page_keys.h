@@ -37,7 +37,8 @@ LRESULT PageKeyDown(HWND page, PageState *state, const PageDefinition *definitio
 int GetPageFocusItem(HWND page, const PageState *state, const PageDefinition *definition);
 
 // What a click on item `index` does: a box gets its BN_CLICKED command, a
-// hotspot its action. Returns 0 when nothing was done.
+// hotspot its action. Returns 0 when nothing was done (no such item, or
+// the page takes no action now: shell/page_actions.h).
 int ActivatePageItem(HWND page, const PageDefinition *definition, int index);
 
 // WM_COMMAND, before the page's own handling: a box clicked with the mouse
@@ -58,5 +59,7 @@ void PageActivated(HWND page, WPARAM wParam);
 // WM_PAGE_TAKE_KEYBOARD, posted by PageActivated.
 void PageTakeKeyboard(HWND page);
 
-// WM_CLOSE (Alt+F4): the page's close hotspot, or the main page's close.
-LRESULT PageClose(HWND page, const PageDefinition *definition);
+// WM_CLOSE (Alt+F4) of page `asked`: the page's close hotspot, or the main
+// page's close, which an option page asks for with WM_PAGE_CLOSE_FOR;
+// either only when page `asked` allows it.
+LRESULT PageClose(HWND page, const PageDefinition *definition, HWND asked);

@@ -17,3 +17,8 @@ const UINT WM_PAGE_ACTIVATE_HOTSPOT = WM_APP + 2;
 // Posted by a page that lost the keyboard while on screen: take it back
 // when no window or the desktop window itself got it (shell/page_keys.h).
 const UINT WM_PAGE_TAKE_KEYBOARD = WM_APP + 3;
+
+// Sent by an option page to the main page on Alt+F4 (wParam: the option
+// page): do what the main page's close does, as asked on that page, which
+// must allow it (shell/page_actions.h).
+const UINT WM_PAGE_CLOSE_FOR = WM_APP + 4;

@@ -28,8 +28,11 @@ TEST(Install, SelectionsToCommand) {
     size_t rejected;
   } rows[] = {
       {"as started, from the CD-ROM", "D:\\", nullptr, session::DefaultItems("D:\\"), 0},
-      {"Hong Kong table (the hidden box, by its command)", "D:\\",
-       [](Rig &r) { return r.Command(r.pages().suite, SUITE_BOX_HK_TABLE), true; },
+      {"Hong Kong table (the hidden box, by its command on the page shown)", "D:\\",
+       [](Rig &r) {
+         HWND suite = r.pages().suite;
+         return r.Show(suite) && (r.Command(suite, SUITE_BOX_HK_TABLE), r.Back(suite));
+       },
        session::Items(a, {"KIVOIME.PRC", "CODEHK.PDB", "ZHUYIN.PDB", "STROKE.PDB", "EXTRA.PDB", "ASSOC.PDB"}) +
            dict + session::Items(a, {"PHRASES.PDB"}) + allC, 0},
       {"homophones and dictionary off", "D:\\",

@@ -9,9 +9,12 @@
 #include <oleacc.h>
 
 #include <algorithm>
+#include <functional>
+#include <set>
 #include <string>
 #include <vector>
 
+#include "shell/page_messages.h"
 #include "tests/support/chooser_session.h"
 
 namespace {
@@ -227,23 +230,25 @@ std::wstring Text(IAccessible *object, LONG child, HRESULT (STDMETHODCALLTYPE IA
   return result;
 }
 
-// Each row: a child's name, group, role, state and place on the screen
-// (the page's own place for child 0), where a hit test finds it again.
-// Then default actions, which do what clicks do, and the events.
+// Each row: a child's name (an item under a heading: the heading first),
+// role, state and place on the screen (the page's own place for child 0),
+// where a hit test finds it again; no child has a description. Then every
+// page's names, each its own; then default actions, which do what clicks
+// do, and the events.
 TEST_F(Chooser, ScreenReadersGetNamesRolesStatesPlacesAndActions) {
   const LONG kChecked = STATE_SYSTEM_CHECKED, kFocusable = STATE_SYSTEM_FOCUSABLE,
              kFocused = STATE_SYSTEM_FOCUSED, kOff = STATE_SYSTEM_UNAVAILABLE, kHidden = STATE_SYSTEM_INVISIBLE;
   const RECT kPage = {0, 0, 370, 410};
   const int english = GetACP() == 950 ? 0 : 1;
-  struct Row { PageOf page; LONG child, count; Item place; const wchar_t *name[2], *group[2]; LONG role, state; } rows[] = {
-    {kMain, 0, 6, kPage, {L"Kivo2000 安裝程式", L"Kivo2000 Setup"}, {L"-", L"-"}, ROLE_SYSTEM_CLIENT, kFocusable | kFocused},
-    {kMain, 1, 6, 1, {L"Kivo 中文輸入法套件", L"Input methods with dictionary"}, {L"-", L"-"}, ROLE_SYSTEM_CHECKBUTTON, kChecked | kFocusable | kFocused},
-    {kMain, 2, 6, 3, {L"Kivo 繁簡轉換器", L"Big5 and GB converter"}, {L"-", L"-"}, ROLE_SYSTEM_CHECKBUTTON, kChecked | kFocusable},
-    {kMain, 4, 6, kOptionsC, {L"選項", L"Options"}, {L"Kivo 繁簡轉換器", L"Big5 and GB converter"}, ROLE_SYSTEM_PUSHBUTTON, kFocusable},
-    {kSuite, 1, 9, 1, {L"字形輸入法", L"Shape input"}, {L"-", L"-"}, ROLE_SYSTEM_CHECKBUTTON, kChecked | kOff | kHidden},
-    {kSystem, 6, 7, 6, {L"擴充字 GBK", L"Extended"}, {L"簡體中文 GB", L"Simplified Chinese"}, ROLE_SYSTEM_CHECKBUTTON, kChecked | kFocusable | kHidden},
-    {kConverter, 1, 3, 1, {L"繁體 (Big5) → 簡體 (GB)", L"Traditional to Simplified"}, {L"-", L"-"}, ROLE_SYSTEM_CHECKBUTTON, kChecked | kFocusable | kHidden},
-    {kConverter, 3, 3, kPageOk, {L"確定", L"OK"}, {L"-", L"-"}, ROLE_SYSTEM_PUSHBUTTON, kFocusable | kHidden},
+  struct Row { PageOf page; LONG child, count; Item place; const wchar_t *name[2]; LONG role, state; } rows[] = {
+    {kMain, 0, 6, kPage, {L"Kivo2000 安裝程式", L"Kivo2000 Setup"}, ROLE_SYSTEM_CLIENT, kFocusable | kFocused},
+    {kMain, 1, 6, 1, {L"Kivo 中文輸入法套件", L"Input methods with dictionary"}, ROLE_SYSTEM_CHECKBUTTON, kChecked | kFocusable | kFocused},
+    {kMain, 2, 6, 3, {L"Kivo 繁簡轉換器", L"Big5 and GB converter"}, ROLE_SYSTEM_CHECKBUTTON, kChecked | kFocusable},
+    {kMain, 4, 6, kOptionsC, {L"Kivo 繁簡轉換器：選項", L"Big5 and GB converter: Options"}, ROLE_SYSTEM_PUSHBUTTON, kFocusable},
+    {kSuite, 1, 9, 1, {L"字形輸入法", L"Shape input"}, ROLE_SYSTEM_CHECKBUTTON, kChecked | kOff | kHidden},
+    {kSystem, 6, 7, 6, {L"簡體中文 GB：擴充字 GBK", L"Simplified Chinese: Extended"}, ROLE_SYSTEM_CHECKBUTTON, kChecked | kFocusable | kHidden},
+    {kConverter, 1, 3, 1, {L"繁體 (Big5) → 簡體 (GB)", L"Traditional to Simplified"}, ROLE_SYSTEM_CHECKBUTTON, kChecked | kFocusable | kHidden},
+    {kConverter, 3, 3, kPageOk, {L"確定", L"OK"}, ROLE_SYSTEM_PUSHBUTTON, kFocusable | kHidden},
   };
   Start();
   for (const Row &row : rows) {
@@ -253,7 +258,7 @@ TEST_F(Chooser, ScreenReadersGetNamesRolesStatesPlacesAndActions) {
     LONG count = 0;
     EXPECT_TRUE(object->get_accChildCount(&count) == S_OK && count == row.count) << count;
     EXPECT_EQ(row.name[english], Text(object, row.child, &IAccessible::get_accName));
-    EXPECT_EQ(row.group[english], Text(object, row.child, &IAccessible::get_accDescription));
+    EXPECT_EQ(L"-", Text(object, row.child, &IAccessible::get_accDescription));
     RECT r = row.place.Rect(pages_.*row.page);
     MapWindowPoints(pages_.*row.page, HWND_DESKTOP, reinterpret_cast<POINT *>(&r), 2);
     LONG x = 0, y = 0, w = 0, h = 0;
@@ -266,6 +271,22 @@ TEST_F(Chooser, ScreenReadersGetNamesRolesStatesPlacesAndActions) {
               std::vector<LONG>({role.lVal, state.lVal, x, y, w, h, hit.lVal}));
     // No child past the last, nor before the page itself.
     EXPECT_EQ(L"--", Text(object, row.count + 1, &IAccessible::get_accName) + Text(object, -1, &IAccessible::get_accName));
+    object->Release();
+  }
+  // No two children of a page share a name, and none is without one (the
+  // system page has a Common and a Less common under each script).
+  const PageOf kPages[] = {kMain, kSuite, kSystem, kConverter};
+  for (PageOf page : kPages) {
+    IAccessible *object = PageObject(pages_.*page);
+    ASSERT_NE(nullptr, object);
+    LONG count = 0;
+    object->get_accChildCount(&count);
+    std::vector<std::wstring> names;
+    for (LONG child = 1; child <= count; ++child) names.push_back(Text(object, child, &IAccessible::get_accName));
+    const std::set<std::wstring> distinct(names.begin(), names.end());
+    EXPECT_EQ(std::vector<size_t>({names.size(), 0, 0}),
+              std::vector<size_t>({distinct.size(), distinct.count(L"-"), distinct.count(L"")}))
+        << "page " << &page - kPages << ": " << testing::PrintToString(names);
     object->Release();
   }
   // Default actions do what clicks do, and every change is told.
@@ -326,6 +347,108 @@ TEST_F(Chooser, AnotherProgramInFrontKeepsTheKeyboard) {
   GetGUIThreadInfo(GetWindowThreadProcessId(pages_.main, nullptr), &chooser);
   EXPECT_EQ(std::vector<HWND>({other, nullptr}), std::vector<HWND>({GetForegroundWindow(), chooser.hwndActive}));
   DestroyWindow(other);
+}
+
+// What a screen reader, the mouse and the keyboard may do is one rule: a
+// page acts only where a click could. These run once (on code page 1252):
+// the rule does not depend on the language.
+
+// A call to a page's object reaches the chooser through its message queue
+// (its thread is COM's single-threaded apartment): once it has returned,
+// everything posted to the page before it has been handled.
+void AfterPosted(IAccessible *object) {
+  LONG count = 0;
+  object->get_accChildCount(&count);
+}
+
+// OK a second time while the first waits its second before starting the
+// tool: whichever way it comes, the chooser is ending and it does nothing.
+// One tool starts, the registration text opens once.
+TEST(Actions, OkTwiceWithinThePauseInstallsOnce) {
+  const struct {
+    const char *name;
+    std::function<bool(session::Rig &)> twice;
+  } rows[] = {
+      {"screen reader",
+       [](session::Rig &rig) {
+         IAccessible *main = PageObject(rig.pages().main);
+         const HRESULT first = main ? main->accDoDefaultAction(Child(5)) : E_POINTER;
+         // Refused; or, had the chooser ended first, lost with it.
+         const HRESULT second = main ? main->accDoDefaultAction(Child(5)) : E_POINTER;
+         if (main) main->Release();
+         return first == S_OK && (second == DISP_E_MEMBERNOTFOUND || second == RPC_E_DISCONNECTED ||
+                                  second == HRESULT_FROM_WIN32(RPC_S_CALL_FAILED));
+       }},
+      {"mouse", [](session::Rig &rig) { return rig.Click(rig.pages().main, session::MainButton(MAIN_HOT_OK), 2); }},
+      {"keyboard: Enter on the product box, twice", [](session::Rig &) { return Press({kEnter, kEnter}), true; }},
+  };
+  for (const auto &row : rows) {
+    SCOPED_TRACE(row.name);
+    session::Rig rig;
+    ASSERT_EQ(session::Seen::kPage, rig.Open());
+    ASSERT_TRUE(driver::WaitUntil([&] { return HasKeyboard(rig.pages().main); }));
+    EXPECT_TRUE(row.twice(rig));
+    ASSERT_TRUE(rig.WaitForEnd() && rig.WaitForToolDone());
+    EXPECT_EQ(std::vector<std::string>{session::ToolExePath() + session::DefaultItems("D:\\")},
+              rig.ToolLines("command line: "));
+    EXPECT_EQ(std::vector<std::string>{"\"D:\\KIVOTW2K\\REGINFO.TXT\""}, rig.Openings());
+  }
+}
+
+// With the "nothing selected" message up, the main page is disabled: to a
+// screen reader the page and every item are unavailable, and no default
+// action goes through, nor one that was posted before the message came up.
+// Once the message is answered, the same actions work.
+TEST(Actions, NothingGoesThroughBehindAMessageBox) {
+  session::Rig rig;
+  ASSERT_EQ(session::Seen::kPage, rig.Open());
+  const session::Pages &p = rig.pages();
+  ASSERT_TRUE(rig.Toggle(p.main, MAIN_BOX_SUITE) && rig.Toggle(p.main, MAIN_BOX_CONVERTER) && rig.PressOk());
+  const DWORD chooser = rig.program().info.dwProcessId;
+  ASSERT_TRUE(driver::WaitUntil([&] { return driver::WindowsOf(chooser, "#32770", true).size() == 1; }));
+  IAccessible *main = PageObject(p.main), *converter = PageObject(p.converter);
+  ASSERT_TRUE(main && converter);
+  std::vector<LONG> states;
+  for (LONG child = 0; child <= 6; ++child) {
+    VARIANT state = {};
+    main->get_accState(Child(child), &state);
+    states.push_back(state.lVal & (STATE_SYSTEM_UNAVAILABLE | STATE_SYSTEM_FOCUSABLE));
+  }
+  EXPECT_EQ(std::vector<LONG>(7, STATE_SYSTEM_UNAVAILABLE), states);
+  // In the order that works once the message is answered: product C, its
+  // Options (and back with the converter page's OK), OK.
+  const std::string productC = session::Items("D:\\ZHCONV\\", {"ZHCONV.PRC", "B5TOGB.PDB", "GBTOB5.PDB"});
+  const struct {
+    const char *name;
+    LONG child;
+    std::function<bool()> worked;
+  } rows[] = {
+      {"product C box", 2, [&] { return rig.States(p.converter, {1, 2}) == std::vector<int>({1, 1}); }},
+      {"Options of product C", 4,
+       [&] { return rig.WaitShown(p.converter) && converter->accDoDefaultAction(Child(3)) == S_OK && rig.WaitShown(p.main); }},
+      {"OK", 5,
+       [&] {
+         return rig.WaitForEnd() && rig.WaitForToolDone() && rig.ToolCommandLine() == session::ToolExePath() + productC;
+       }},
+  };
+  for (const auto &row : rows) {
+    SCOPED_TRACE(row.name);
+    EXPECT_EQ(DISP_E_MEMBERNOTFOUND, main->accDoDefaultAction(Child(row.child)));
+  }
+  // OK as a screen reader asked for it just before the message came up.
+  PostMessageA(p.main, WM_PAGE_ACTIVATE_HOTSPOT, MAIN_HOT_OK, 0);
+  AfterPosted(main);
+  EXPECT_EQ(std::vector<int>({0, 0}), rig.States(p.main, {MAIN_BOX_SUITE, MAIN_BOX_CONVERTER}));
+  EXPECT_EQ(p.main, session::VisiblePage(p));
+  EXPECT_EQ(1u, driver::WindowsOf(chooser, "#32770", true).size());
+  EXPECT_EQ(session::Localised("Please select software to install.", "請選擇所需安裝的軟件。"), rig.Answer().text);
+  for (const auto &row : rows) {
+    SCOPED_TRACE(row.name);
+    EXPECT_EQ(S_OK, main->accDoDefaultAction(Child(row.child)));
+    EXPECT_TRUE(row.worked());
+  }
+  converter->Release();
+  main->Release();
 }
 
 }  // namespace

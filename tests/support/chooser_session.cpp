@@ -1,6 +1,8 @@
 // Chooser sessions for whole-program tests.
 #include "tests/support/chooser_session.h"
 
+#include <tlhelp32.h>
+
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
@@ -86,6 +88,20 @@ void Finish(Program &program) {
   program.started = false;
 }
 
+bool WaitForNoProcess(const char *exeName) {
+  return WaitUntil([&] {
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE) return false;
+    PROCESSENTRY32 entry = {};
+    entry.dwSize = sizeof entry;
+    bool found = false;
+    for (BOOL more = Process32First(snapshot, &entry); more && !found; more = Process32Next(snapshot, &entry))
+      found = lstrcmpiA(entry.szExeFile, exeName) == 0;
+    CloseHandle(snapshot);
+    return !found;
+  });
+}
+
 std::vector<HWND> WindowsOf(DWORD processId, const char *className, bool visibleOnly) {
   std::vector<HWND> found;
   for (HWND window = nullptr; (window = FindWindowExA(nullptr, window, className, nullptr)) != nullptr;) {
@@ -96,9 +112,11 @@ std::vector<HWND> WindowsOf(DWORD processId, const char *className, bool visible
   return found;
 }
 
-bool ClickAtClient(HWND window, int x, int y) {
+bool ClickAtClient(HWND window, int x, int y, int times) {
   POINT at;
-  return PointAt(window, x, y, &at) && SendMouse(MOUSEEVENTF_LEFTDOWN, at) && SendMouse(MOUSEEVENTF_LEFTUP, at);
+  bool sent = PointAt(window, x, y, &at);
+  for (int i = 0; i < times; ++i) sent = sent && SendMouse(MOUSEEVENTF_LEFTDOWN, at) && SendMouse(MOUSEEVENTF_LEFTUP, at);
+  return sent;
 }
 
 bool DragFromClient(HWND window, int x, int y, int dx, int dy) {
@@ -361,11 +379,11 @@ MessageBoxSeen Rig::Answer() {
   return box;
 }
 
-bool Rig::Click(HWND page, const HotspotDefinition &button) {
+bool Rig::Click(HWND page, const HotspotDefinition &button, int times) {
   RECT client = {};
   GetClientRect(page, &client);
   const int u = std::max<int>(1, client.right / PAGE_WIDTH);  // the page's scale unit
-  return driver::ClickAtClient(page, (button.x + button.width / 2) * u, (button.y + button.height / 2) * u);
+  return driver::ClickAtClient(page, (button.x + button.width / 2) * u, (button.y + button.height / 2) * u, times);
 }
 
 bool Rig::PressOk() { return Click(pages_.main, MainButton(MAIN_HOT_OK)); }
@@ -425,7 +443,9 @@ std::string Rig::ToolCommandLine() const {
 }
 
 bool Rig::WaitForToolDone() const {
-  return driver::WaitUntil([&] { return !ToolLines("done: ").empty(); });
+  const std::string tool = ToolExePath().substr(ToolExePath().find_last_of('\\') + 1);
+  return driver::WaitForNoProcess(tool.c_str()) && driver::WaitForNoProcess("cmd.exe") &&
+         driver::WaitUntil([&] { return !ToolLines("done: ").empty(); });
 }
 
 std::vector<std::string> Rig::Openings() const {

@@ -43,6 +43,9 @@ Program Start(const std::string &exePath, const std::string &arguments = "");
 bool WaitForExit(Program &program, DWORD *exitCode = nullptr, DWORD deadlineMs = kDeadlineMs);
 void Finish(Program &program);
 
+// Waits until no process of that file name (e.g. "cmd.exe") runs.
+bool WaitForNoProcess(const char *exeName);
+
 // Top-level windows of a process with a class, visible or all.
 std::vector<HWND> WindowsOf(DWORD processId, const char *className, bool visibleOnly);
 
@@ -50,8 +53,8 @@ std::vector<HWND> WindowsOf(DWORD processId, const char *className, bool visible
 // client (x, y) of a window first waits until that window is the one under
 // the point (a page just shown, a box enabled) and its thread holds no
 // mouse capture (a box that has just clicked may still hold it), then
-// presses and releases.
-bool ClickAtClient(HWND window, int x, int y);
+// presses and releases, `times` times in a row without waiting in between.
+bool ClickAtClient(HWND window, int x, int y, int times = 1);
 // Presses at client (x, y), waits for the system's move loop, moves the
 // pointer by (dx, dy), releases, and returns once the loop has ended.
 bool DragFromClient(HWND window, int x, int y, int dx, int dy);
@@ -136,10 +139,12 @@ class Rig {
   // Waits for the chooser's next message box, reads it and presses OK;
   // an empty window when none came.
   MessageBoxSeen Answer();
-  // Clicks a painted button of a page (at the page's scale), or toggles a box by a click in its
-  // middle and waits until it has flipped; Command sends the BN_CLICKED of
-  // a box no mouse reaches and returns once the page has handled it.
-  bool Click(HWND page, const HotspotDefinition &button);
+  // Clicks a painted button of a page (at the page's scale), `times` times
+  // in a row, or toggles a box by a click in its middle and waits until it
+  // has flipped; Command sends the BN_CLICKED of a box no mouse reaches and
+  // returns once the page has handled it (a page takes it only while it is
+  // on screen, as it would a click).
+  bool Click(HWND page, const HotspotDefinition &button, int times = 1);
   // The main page's OK and Exit, clicked.
   bool PressOk();
   bool PressExit();
@@ -158,8 +163,9 @@ class Rig {
   bool Running() const;
 
   // What the tool logged ("" until it ran); lines after a prefix; waits
-  // for its last line. The text files the shell opened, each in quotation
-  // marks.
+  // until no tool and no opening of a text runs any more and the tool has
+  // written its last line. The text files the shell opened, each in
+  // quotation marks.
   std::string ToolLog() const;
   std::vector<std::string> ToolLines(const std::string &prefix) const;
   std::string ToolCommandLine() const;
