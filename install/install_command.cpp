@@ -3,6 +3,7 @@
 
 #include <strsafe.h>
 
+#include <algorithm>
 #include <cstring>
 
 #include "shell/module_dir.h"
@@ -19,7 +20,7 @@ struct ProductTable {
   int capacity;
 };
 
-ProductTable TableOf(int product) {
+ProductTable ProductTableOf(int product) {
   const ProductTable tables[PRODUCT_COUNT] = {
     {g_Install.suite, SUITE_ENTRY_COUNT},
     {g_Install.system, SYSTEM_ENTRY_COUNT},
@@ -42,10 +43,11 @@ int ReadProductFlags(HWND main, ProductPages products) {
 void ReadInstallTables(ProductPages products, const HWND windows[PRODUCT_COUNT]) {
   for (int product = 0; product < PRODUCT_COUNT; ++product) {
     const PageDefinition *page = products[product];
-    const ProductTable table = TableOf(product);
-    for (int k = 0; k < page->fileCount && k < table.capacity; ++k) {
-      const InstallFileDefinition &rule = page->files[k];
-      InstallEntry &entry = table.entries[k];
+    const ProductTable table = ProductTableOf(product);
+    // An install table longer than the product's capacity is read as far as it fits.
+    const TableOf<InstallFileDefinition> rules = {page->files, std::min(page->fileCount, table.capacity)};
+    for (const InstallFileDefinition &rule : rules) {
+      InstallEntry &entry = table.entries[&rule - page->files];
       StringCchCopyA(entry.files, FILE_LIST_SIZE, rule.files);
       if (rule.onlyWith && !IsBoxChecked(windows[product], rule.onlyWith)) continue;
       entry.selected = rule.box == INSTALL_ALWAYS || IsBoxChecked(windows[product], rule.box) == rule.when;
@@ -106,9 +108,8 @@ int AppendSelectedFiles(char *command, DWORD size, const char *moduleDir, Produc
     char directory[PATH_BUFFER_SIZE];
     if (!JoinBundlePath(directory, sizeof directory, moduleDir, products[product]->folder, ""))
       return 0;
-    const ProductTable table = TableOf(product);
-    for (int k = 0; k < table.capacity; ++k) {
-      const InstallEntry &entry = table.entries[k];
+    const ProductTable table = ProductTableOf(product);
+    for (const InstallEntry &entry : TableOf<InstallEntry>{table.entries, table.capacity}) {
       if (entry.selected && !AppendInstallFiles(command, size, directory, entry.files)) return 0;
     }
   }

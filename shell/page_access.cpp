@@ -280,9 +280,9 @@ struct PageAccessible final : IAccessible {
     POINT at = {x, y};
     ScreenToClient(page, &at);
     RECT r;
-    for (int i = 0; i < definition->orderCount; ++i) {
-      if (GetPageItemRect(page, &pageState->hotspots, definition->order[i], &r) && PtInRect(&r, at)) {
-        SetChild(child, i + 1);
+    for (const PageItem &item : OrderOf(definition)) {
+      if (GetPageItemRect(page, &pageState->hotspots, item, &r) && PtInRect(&r, at)) {
+        SetChild(child, static_cast<LONG>(&item - definition->order) + 1);
         return S_OK;
       }
     }

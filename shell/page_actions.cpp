@@ -21,8 +21,7 @@ int DoHotspot(HWND page, const PageDefinition *definition, WORD id) {
 
 int DoHotspotAskedOn(HWND asked, HWND page, const PageDefinition *definition, WORD id) {
   if (!IsPageActionAllowed(asked)) return PAGE_ACTION_REFUSED;
-  for (int i = 0; i < definition->hotspotCount; ++i) {
-    const HotspotDefinition &hotspot = definition->hotspots[i];
+  for (const HotspotDefinition &hotspot : HotspotsOf(definition)) {
     if (hotspot.id == id) {
       hotspot.action(page, hotspot);
       return PAGE_ACTION_DONE;

@@ -105,3 +105,18 @@ template <typename T, int N>
 constexpr int CountOf(const T (&)[N]) {
   return N;
 }
+
+// A table of a definition for a range-for, so that no walk over a table
+// counts its own bounds: for (const BoxDefinition &box : BoxesOf(page)).
+template <typename T>
+struct TableOf {
+  const T *first;
+  int count;
+  const T *begin() const { return first; }
+  const T *end() const { return first + count; }
+};
+inline TableOf<BoxDefinition> BoxesOf(const PageDefinition *page) { return {page->boxes, page->boxCount}; }
+inline TableOf<HotspotDefinition> HotspotsOf(const PageDefinition *page) {
+  return {page->hotspots, page->hotspotCount};
+}
+inline TableOf<PageItem> OrderOf(const PageDefinition *page) { return {page->order, page->orderCount}; }

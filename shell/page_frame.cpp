@@ -30,20 +30,17 @@ void PagePlaceAndLoadSkin(HWND page, PageState *state, const CREATESTRUCTA *crea
 
 LRESULT PageCreateControls(HWND page, PageState *state, const CREATESTRUCTA *create,
                            const PageDefinition *definition) {
-  for (int i = 0; i < definition->boxCount; ++i) {
-    const BoxDefinition &box = definition->boxes[i];
+  for (const BoxDefinition &box : BoxesOf(definition)) {
     const RECT place = MapLayoutRect(page, box.x, box.y, CHECKBOX_SIDE, CHECKBOX_SIDE);
     CreateCheckBox(page, box.id, place, box.style, create->hInstance);
   }
-  for (int i = 0; i < definition->boxCount; ++i)
-    SetButtonState(page, definition->boxes[i].id, definition->boxes[i].checked);
-  for (int i = 0; i < definition->hotspotCount; ++i) {
-    const HotspotDefinition &spot = definition->hotspots[i];
+  for (const BoxDefinition &box : BoxesOf(definition)) SetButtonState(page, box.id, box.checked);
+  for (const HotspotDefinition &spot : HotspotsOf(definition)) {
     const RECT r = MapLayoutRect(page, spot.x, spot.y, spot.width, spot.height);
     const WORD x = static_cast<WORD>(r.left), y = static_cast<WORD>(r.top);
     const WORD width = static_cast<WORD>(r.right - r.left);
     const WORD height = static_cast<WORD>(r.bottom - r.top);
-    if (i == 0)
+    if (&spot == definition->hotspots)
       HotspotListInit(&state->hotspots, spot.id, x, y, width, height);
     else
       HotspotListAdd(&state->hotspots, spot.id, x, y, width, height);

@@ -29,8 +29,8 @@ int IsPageItemUsable(HWND page, const PageItem &item) {
 }
 
 int FindPageBoxItem(const PageDefinition *definition, int id) {
-  for (int i = 0; i < definition->orderCount; ++i) {
-    if (definition->order[i].kind == PAGE_ITEM_BOX && definition->order[i].id == id) return i;
+  for (const PageItem &item : OrderOf(definition)) {
+    if (item.kind == PAGE_ITEM_BOX && item.id == id) return static_cast<int>(&item - definition->order);
   }
   return -1;
 }
@@ -38,20 +38,19 @@ int FindPageBoxItem(const PageDefinition *definition, int id) {
 void GetPageItemLabel(const PageDefinition *definition, const PageItem &item, WORD *label, WORD *group) {
   *label = *group = 0;
   if (item.kind == PAGE_ITEM_BOX) {
-    for (const BoxDefinition *box = definition->boxes; box < definition->boxes + definition->boxCount; ++box) {
-      if (box->id == item.id) {
-        *label = box->label;
-        *group = box->group;
+    for (const BoxDefinition &box : BoxesOf(definition)) {
+      if (box.id == item.id) {
+        *label = box.label;
+        *group = box.group;
         return;
       }
     }
     return;
   }
-  for (const HotspotDefinition *spot = definition->hotspots;
-       spot < definition->hotspots + definition->hotspotCount; ++spot) {
-    if (spot->id == item.id) {
-      *label = spot->label;
-      *group = spot->group;
+  for (const HotspotDefinition &spot : HotspotsOf(definition)) {
+    if (spot.id == item.id) {
+      *label = spot.label;
+      *group = spot.group;
       return;
     }
   }
