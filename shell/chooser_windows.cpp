@@ -20,11 +20,12 @@ int RegisterChooserClass(HINSTANCE instance) {
 int CreateChooserWindows(HINSTANCE instance, int showCommand, const PageProc procs[PAGE_COUNT]) {
   g_Shell.instance = instance;
   for (int stage = PAGE_MAIN; stage < PAGE_COUNT; ++stage) g_Shell.procs[stage] = procs[stage];
-  const short unit = GetScaleUnit(nullptr);  // the screen's
+  const int quarters = GetScaleQuarters(nullptr);  // the screen's
+  const int width = ScaleLength(PAGE_WIDTH, quarters), height = ScaleLength(PAGE_HEIGHT, quarters);
   for (int stage = PAGE_MAIN; stage < PAGE_COUNT; ++stage) {
     g_Shell.creationStage = stage;
-    g_Shell.windows[stage] = CreateWindowExA(0, CHOOSER_CLASS_NAME, "", WS_POPUP, 0, 0, PAGE_WIDTH * unit,
-                                             PAGE_HEIGHT * unit, nullptr, nullptr, instance, nullptr);
+    g_Shell.windows[stage] = CreateWindowExA(0, CHOOSER_CLASS_NAME, "", WS_POPUP, 0, 0, width, height,
+                                             nullptr, nullptr, instance, nullptr);
     if (!g_Shell.windows[stage]) return 0;
     // The main page is shown and painted as soon as it exists: what the
     // user sees first does not wait for the pages that start hidden.

@@ -27,8 +27,9 @@ extern ShellState g_Shell;
 // 1 when RegisterClassA accepted the class, else 0.
 int RegisterChooserClass(HINSTANCE instance);
 
-// Creates the four pages in order, each run by its procedure of `procs`
-// (by PageIndex), and shows the main one, painted before the three hidden
+// Creates the four pages in order, each the page's size at the screen's
+// scale (GetScaleQuarters) and run by its procedure of `procs` (by
+// PageIndex), and shows the main one, painted before the three hidden
 // pages are made; 1 when all exist.
 int CreateChooserWindows(HINSTANCE instance, int showCommand, const PageProc procs[PAGE_COUNT]);
 

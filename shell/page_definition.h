@@ -76,7 +76,7 @@ const WORD INSTALL_ALWAYS = 0;
 struct PageDefinition {
   PageIndex index;  // which of the chooser's windows runs it
   WORD skin;    // bitmap drawn for 96 dots per inch (370 x 410)
-  WORD skin2x;  // the same drawn twice as large (740 x 820)
+  WORD skin2x;  // the same drawn twice as large (740 x 820), for every scale but 1
   WORD title;   // catalogue id of the page's title
   const BoxDefinition *boxes;
   int boxCount;

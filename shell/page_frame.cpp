@@ -19,8 +19,8 @@ void PagePlaceAndLoadSkin(HWND page, PageState *state, const CREATESTRUCTA *crea
   state->icon = LoadIconA(create->hInstance, MAKEINTRESOURCEA(IDI_CHOOSER));
   // The class icon, shared by every page.
   SetClassLongPtrA(page, GCLP_HICON, reinterpret_cast<LONG_PTR>(state->icon));
-  state->unit = GetScaleUnit(page);
-  const WORD drawnFor = state->unit >= 2 ? definition->skin2x : definition->skin;
+  state->quarters = GetScaleQuarters(page);
+  const WORD drawnFor = state->quarters == SCALE_STEPS ? definition->skin : definition->skin2x;
   state->bitmap = LoadBitmapA(create->hInstance, MAKEINTRESOURCEA(drawnFor));
   BITMAP info = {};
   if (state->bitmap) GetObjectA(state->bitmap, sizeof info, &info);
@@ -30,8 +30,9 @@ void PagePlaceAndLoadSkin(HWND page, PageState *state, const CREATESTRUCTA *crea
 
 LRESULT PageCreateControls(HWND page, PageState *state, const CREATESTRUCTA *create,
                            const PageDefinition *definition) {
+  const int dpi = GetWindowDpi(page);
   for (const BoxDefinition &box : BoxesOf(definition)) {
-    const RECT place = MapLayoutRect(page, box.x, box.y, CHECKBOX_SIDE, CHECKBOX_SIDE);
+    const RECT place = CheckBoxRect(box.x, box.y, state->quarters, dpi);
     CreateCheckBox(page, box.id, place, box.style, create->hInstance);
   }
   for (const BoxDefinition &box : BoxesOf(definition)) SetButtonState(page, box.id, box.checked);
@@ -53,7 +54,8 @@ LRESULT PagePaint(HWND page, const PageState *state) {
   HDC dc = BeginPaint(page, &paint);
   if (HDC memory = CreateCompatibleDC(dc)) {
     HGDIOBJ kept = SelectObject(memory, state->bitmap);
-    const int width = PAGE_WIDTH * state->unit, height = PAGE_HEIGHT * state->unit;
+    const int width = ScaleLength(PAGE_WIDTH, state->quarters);
+    const int height = ScaleLength(PAGE_HEIGHT, state->quarters);
     if (state->bitmapSize.cx == width && state->bitmapSize.cy == height) {
       BitBlt(dc, 0, 0, width, height, memory, 0, 0, SRCCOPY);
     } else {

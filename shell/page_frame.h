@@ -16,7 +16,7 @@ struct PageAccessible;  // shell/page_access.cpp
 struct PageState {
   HBITMAP bitmap;
   SIZE bitmapSize;  // as loaded; zero when the bitmap is missing
-  short unit;       // the page's scale unit, set with the bitmap
+  int quarters;     // the page's scale (shell/placement.h), set with the bitmap
   HICON icon;
   HotspotList hotspots;
   int focusedItem;             // index in the definition's order (shell/page_keys.h)
@@ -26,22 +26,23 @@ struct PageState {
 
 // Steps 2 to 5 of a page's creation: centre on the desktop, go topmost,
 // set the class icon, load the skin bitmap: the definition's 1x skin at
-// scale unit 1, its 2x skin from 2 on.
+// scale 1, its 2x skin at every other scale.
 void PagePlaceAndLoadSkin(HWND page, PageState *state, const CREATESTRUCTA *create,
                           const PageDefinition *definition);
 
 // The page's boxes, made in table order at their places at the page's
-// scale (MapLayoutRect) and then set to their initial states, and its
-// hotspot list, the rectangles in table order (the first as head) at the
-// page's scale, so that the hit test takes a click's client coordinates
-// as they come. Returns 0 (WM_CREATE's result).
+// scale and the display's dots per inch (CheckBoxRect) and then set to
+// their initial states, and its hotspot list, the rectangles in table
+// order (the first as head) at the page's scale (MapLayoutRect), so that
+// the hit test takes a click's client coordinates as they come. Returns 0
+// (WM_CREATE's result).
 LRESULT PageCreateControls(HWND page, PageState *state, const CREATESTRUCTA *create,
                            const PageDefinition *definition);
 
 // WM_PAINT: draws the skin over the whole page, whatever the update
-// region: copied when the bitmap has the page's size (370u x 410u),
-// stretched with halftone otherwise (the 2x drawing at u >= 3);
-// then the focus mark.
+// region: copied when the bitmap has the page's size (370f x 410f, at 1x
+// and 2x), stretched with halftone otherwise (the 2x drawing at every
+// other scale); then the focus mark.
 LRESULT PagePaint(HWND page, const PageState *state);
 
 // Lets the system move the caption-less page as if its title bar were held.

@@ -3,24 +3,58 @@
 
 typedef int(WINAPI *SetWindowRgnProc)(HWND, HRGN, BOOL);
 
-short GetScaleUnit(HWND window) {
+namespace {
+
+// The work area of the screen, or the whole screen when the system does
+// not report one.
+RECT GetWorkArea() {
+  RECT area = {};
+  if (SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0) && !IsRectEmpty(&area)) return area;
+  if (HDC dc = GetDC(nullptr)) {
+    area.right = GetDeviceCaps(dc, HORZRES);
+    area.bottom = GetDeviceCaps(dc, VERTRES);
+    ReleaseDC(nullptr, dc);
+  }
+  return area;
+}
+
+}  // namespace
+
+int ScaleLength(int length, int quarters) { return MulDiv(length, quarters, SCALE_STEPS); }
+
+int ScaleQuartersFor(int dpi, int workWidth, int workHeight) {
+  int quarters = dpi / DPI_PER_STEP;
+  if (quarters < SCALE_STEPS) quarters = SCALE_STEPS;
+  while (quarters > SCALE_STEPS &&
+         (ScaleLength(PAGE_WIDTH, quarters) > workWidth || ScaleLength(PAGE_HEIGHT, quarters) > workHeight))
+    --quarters;
+  return quarters;
+}
+
+int GetWindowDpi(HWND window) {
   int dpi = SCALE_DPI;
   if (HDC dc = GetDC(window)) {
     dpi = GetDeviceCaps(dc, LOGPIXELSX);
     ReleaseDC(window, dc);
   }
-  return static_cast<short>(dpi < SCALE_DPI ? 1 : dpi / SCALE_DPI);
+  return dpi;
+}
+
+int GetScaleQuarters(HWND window) {
+  const RECT area = GetWorkArea();
+  return ScaleQuartersFor(GetWindowDpi(window), area.right - area.left, area.bottom - area.top);
 }
 
 RECT MapLayoutRect(HWND page, int x, int y, int width, int height) {
-  const int unit = GetScaleUnit(page);
-  const RECT client = {x * unit, y * unit, (x + width) * unit, (y + height) * unit};
+  const int quarters = GetScaleQuarters(page);
+  const RECT client = {ScaleLength(x, quarters), ScaleLength(y, quarters), ScaleLength(x + width, quarters),
+                       ScaleLength(y + height, quarters)};
   return client;
 }
 
-HRGN CreateRoundedPageRegion(short unit) {
-  const int w = PAGE_WIDTH * unit, h = PAGE_HEIGHT * unit;
-  const int c = PAGE_CORNER * unit, s = PAGE_STRAIGHT * unit;
+HRGN CreateRoundedPageRegion(int quarters) {
+  const int w = ScaleLength(PAGE_WIDTH, quarters), h = ScaleLength(PAGE_HEIGHT, quarters);
+  const int c = ScaleLength(PAGE_CORNER, quarters), s = ScaleLength(PAGE_STRAIGHT, quarters);
   HRGN parts[6] = {
     CreateRectRgn(0, s, w, h - s),
     CreateRectRgn(s, 0, w - s, h),
@@ -44,15 +78,15 @@ int ApplyRoundedRegion(HWND window) {
              : nullptr;
   if (!setWindowRgn) return 0;
   // The system owns the region once SetWindowRgn accepts it.
-  return setWindowRgn(window, CreateRoundedPageRegion(GetScaleUnit(window)), TRUE);
+  return setWindowRgn(window, CreateRoundedPageRegion(GetScaleQuarters(window)), TRUE);
 }
 
-int CenteredOrigin(int size, int otherStart, int otherSize, int screen) {
+int CenteredOrigin(int size, int otherStart, int otherSize, int areaStart, int areaSize) {
   int origin = (otherSize - size) / 2 + otherStart;
-  if (origin < 0)
-    origin = 0;
-  else if (origin + size > screen)
-    origin = screen - size;
+  if (origin < areaStart)
+    origin = areaStart;
+  else if (origin + size > areaStart + areaSize)
+    origin = areaStart + areaSize - size;
   return origin;
 }
 
@@ -65,14 +99,11 @@ BOOL CenterWindowOn(HWND window, HWND other) {
   RECT own = {}, over = {};
   GetWindowRect(window, &own);
   GetWindowRect(other, &over);
-  int screenWidth = 0, screenHeight = 0;
-  if (HDC dc = GetDC(window)) {
-    screenWidth = GetDeviceCaps(dc, HORZRES);
-    screenHeight = GetDeviceCaps(dc, VERTRES);
-    ReleaseDC(window, dc);
-  }
-  const int x = CenteredOrigin(own.right - own.left, over.left, over.right - over.left, screenWidth);
-  const int y = CenteredOrigin(own.bottom - own.top, over.top, over.bottom - over.top, screenHeight);
+  const RECT area = GetWorkArea();
+  const int x = CenteredOrigin(own.right - own.left, over.left, over.right - over.left, area.left,
+                               area.right - area.left);
+  const int y = CenteredOrigin(own.bottom - own.top, over.top, over.bottom - over.top, area.top,
+                               area.bottom - area.top);
   return SetWindowPos(window, nullptr, x, y, 0, 0, SWP_NOZORDER | SWP_NOSIZE | NoActivation(window));
 }
 

@@ -3,8 +3,8 @@
 # SETUP.EXE running under Wine on a virtual X display, on the Traditional
 # Chinese code page and started from a CD-ROM drive's root, by the page
 # tour (scripts/chooser-tour): main.png, suite.png, system.png and
-# converter.png at 96 dots per inch, and main-200.png, the main page at 192
-# (200%).
+# converter.png at 96 dots per inch, and the main page at 144 (150%) and
+# 192 (200%), main-150.png and main-200.png.
 #
 #   tools/screenshots.sh [OUTDIR]      OUTDIR defaults to docs/screenshots
 #
@@ -30,10 +30,15 @@ echo "screenshots in $out:"
 tour() { env LC_ALL=zh_TW.UTF-8 xvfb-run -a -s "-screen 0 1600x1400x24" scripts/chooser-tour "$@"; }
 dpi 96
 tour "$out" exit "$showpage"
-dpi 192
-tour "$out/200" exit "$showpage" 2 main
-mv "$out/200/main.png" "$out/main-200.png"
-rmdir "$out/200"
+# The main page at another scale: DPI, the page's scale, the file's suffix.
+scaled() {
+  dpi "$1"
+  tour "$out/$3" exit "$showpage" "$2" main
+  mv "$out/$3/main.png" "$out/main-$3.png"
+  rmdir "$out/$3"
+}
+scaled 144 1.5 150
+scaled 192 2 200
 dpi 96
 "$CHOOSER_WINESERVER" -k 2>/dev/null || true
 find "$(realpath -m "$WINEPREFIX/../cdrom")" -mindepth 1 -delete

@@ -379,11 +379,20 @@ MessageBoxSeen Rig::Answer() {
   return box;
 }
 
-bool Rig::Click(HWND page, const HotspotDefinition &button, int times) {
+int PageQuarters(HWND page) {
   RECT client = {};
   GetClientRect(page, &client);
-  const int u = std::max<int>(1, client.right / PAGE_WIDTH);  // the page's scale unit
-  return driver::ClickAtClient(page, (button.x + button.width / 2) * u, (button.y + button.height / 2) * u, times);
+  const int quarters = MulDiv(client.right, SCALE_STEPS, PAGE_WIDTH);
+  return quarters > 0 && ScaleLength(PAGE_WIDTH, quarters) == client.right &&
+                 ScaleLength(PAGE_HEIGHT, quarters) == client.bottom
+             ? quarters
+             : 0;
+}
+
+bool Rig::Click(HWND page, const HotspotDefinition &button, int times) {
+  const int quarters = PageQuarters(page);
+  return quarters && driver::ClickAtClient(page, ScaleLength(button.x + button.width / 2, quarters),
+                                           ScaleLength(button.y + button.height / 2, quarters), times);
 }
 
 bool Rig::PressOk() { return Click(pages_.main, MainButton(MAIN_HOT_OK)); }

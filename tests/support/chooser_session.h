@@ -117,6 +117,10 @@ struct MessageBoxSeen { HWND window, owner; std::string caption, text; };
 // have one, OPTIONS_HOTSPOTS[0].
 HotspotDefinition MainButton(WORD id);
 
+// A page's scale in quarters (shell/placement.h), read from its size: the
+// scale at which the page is ScaleLength of 370 x 410; 0 when none is.
+int PageQuarters(HWND page);
+
 class Rig {
  public:
   // `folder` (a drive's root, or a folder of the test's own whose top
@@ -139,11 +143,13 @@ class Rig {
   // Waits for the chooser's next message box, reads it and presses OK;
   // an empty window when none came.
   MessageBoxSeen Answer();
-  // Clicks a painted button of a page (at the page's scale), `times` times
-  // in a row, or toggles a box by a click in its middle and waits until it
-  // has flipped; Command sends the BN_CLICKED of a box no mouse reaches and
-  // returns once the page has handled it (a page takes it only while it is
-  // on screen, as it would a click).
+  // Clicks a painted button of a page at the page's scale (PageQuarters)
+  // times its centre, rounded as the chooser rounds (ScaleLength), `times`
+  // times in a row; false when the page has no scale. Toggle clicks a box
+  // in its middle and waits until it has flipped; Command sends the
+  // BN_CLICKED of a box no mouse reaches and returns once the page has
+  // handled it (a page takes it only while it is on screen, as it would a
+  // click).
   bool Click(HWND page, const HotspotDefinition &button, int times = 1);
   // The main page's OK and Exit, clicked.
   bool PressOk();

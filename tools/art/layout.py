@@ -1,11 +1,14 @@
 #!/usr/bin/env python3
-"""The pages' layout at 96 dots per inch (scale unit 1), read from the
+"""The pages' layout at 96 dots per inch (scale 1), read from the
 chooser's own headers, so that the art, the tests and the scripts use the
 numbers the code uses: the pages' definitions, pages/*_page.h (check boxes
 and hotspots; pages/option_pages.h has the option pages' OK),
-shell/placement.h (page size) and shell/checkbox.h (box side, styles).
+shell/placement.h (page size, corners, scale steps) and shell/checkbox.h
+(box side, styles).
 
   PAGE_SIZE   (width, height)
+  PAGE_CORNER diameter of the rounded corners
+  SCALE_STEPS the chooser's scales are whole numbers of 1 / SCALE_STEPS
   BOX_SIDE    side of a check box
   PAGES       page name -> {"hotspots": {id: (x, y, width, height)},
                             "boxes": {id: (x, y, visible)},
@@ -17,11 +20,13 @@ shell/placement.h (page size) and shell/checkbox.h (box side, styles).
 
 For shell scripts:
 
-  layout.py --shell [UNIT]
+  layout.py --shell [SCALE]
 
-prints NAME=value lines: PAGE_WIDTH and PAGE_HEIGHT, and for every hotspot
-NAME_X and NAME_Y, its centre (x + width / 2, y + height / 2, whole
-numbers), all at scale unit UNIT (default 1), where NAME is the hotspot's
+prints NAME=value lines: PAGE_WIDTH and PAGE_HEIGHT, PAGE_RADIUS (the
+rounded corners' radius), and for every hotspot NAME_X and NAME_Y, its
+centre (x + width / 2, y + height / 2, whole numbers), all at the page's
+scale SCALE (default 1; whole quarters, e.g. 1.5) and rounded to whole
+pixels as the chooser rounds them (halves up), where NAME is the hotspot's
 id constant (MAIN_HOT_OK, OPTIONS_HOT_OK, ...)."""
 
 import os
@@ -79,30 +84,54 @@ def _read():
             "labels": {value(b): label for b, _, _, _, _, label, _ in tables[boxes]},
             "hotspot_labels": {value(h): row[7] for h, *row in tables[hotspots]},
         }
-    return (values["PAGE_WIDTH"], values["PAGE_HEIGHT"]), values["CHECKBOX_SIDE"], pages
+    return values, pages
 
 
-PAGE_SIZE, BOX_SIDE, PAGES = _read()
+_VALUES, PAGES = _read()
+PAGE_SIZE = (_VALUES["PAGE_WIDTH"], _VALUES["PAGE_HEIGHT"])
+BOX_SIDE = _VALUES["CHECKBOX_SIDE"]
+PAGE_CORNER = _VALUES["PAGE_CORNER"]
+SCALE_STEPS = _VALUES["SCALE_STEPS"]  # the chooser's scales are whole numbers of these
 LABELS = {symbol: (zh, en) for symbol, zh, en in read_table(os.path.join(SOURCE, "locale",
                                                                          "labels.tsv"))}
 
 
-def shell_lines(unit=1):
-    """NAME=value lines of the page size and the hotspots' centres at the
-    scale unit."""
-    lines = ["PAGE_WIDTH=%d" % (PAGE_SIZE[0] * unit), "PAGE_HEIGHT=%d" % (PAGE_SIZE[1] * unit)]
+def scale_quarters(scale):
+    """The scale as the chooser counts it, in quarters; ValueError unless
+    it is a whole number of quarters, at least 1."""
+    quarters = float(scale) * SCALE_STEPS
+    if quarters != int(quarters) or quarters < SCALE_STEPS:
+        raise ValueError("scale %s is not a whole number of quarters from 1 on" % scale)
+    return int(quarters)
+
+
+def scaled(length, quarters):
+    """A layout length at the scale, rounded as the chooser's ScaleLength
+    (shell/placement.h) rounds it: to the nearest pixel, halves up."""
+    return (length * quarters * 2 + SCALE_STEPS) // (SCALE_STEPS * 2)
+
+
+def shell_lines(scale=1):
+    """NAME=value lines of the page size, its corners' radius and the
+    hotspots' centres at the scale."""
+    q = scale_quarters(scale)
+    lines = ["PAGE_WIDTH=%d" % scaled(PAGE_SIZE[0], q), "PAGE_HEIGHT=%d" % scaled(PAGE_SIZE[1], q),
+             "PAGE_RADIUS=%g" % (scaled(PAGE_CORNER, q) / 2)]
     seen = set()
     for page in PAGES.values():
         for hid, (x, y, w, h) in page["hotspots"].items():
             name = page["hotspot_names"][hid]
             if name not in seen:
                 seen.add(name)
-                lines += ["%s_X=%d" % (name, (x + w // 2) * unit),
-                          "%s_Y=%d" % (name, (y + h // 2) * unit)]
+                lines += ["%s_X=%d" % (name, scaled(x + w // 2, q)),
+                          "%s_Y=%d" % (name, scaled(y + h // 2, q))]
     return lines
 
 
 if __name__ == "__main__":
     if len(sys.argv) < 2 or sys.argv[1] != "--shell" or len(sys.argv) > 3:
-        sys.exit("usage: layout.py --shell [UNIT]")
-    print("\n".join(shell_lines(int(sys.argv[2]) if len(sys.argv) > 2 else 1)))
+        sys.exit("usage: layout.py --shell [SCALE]")
+    try:
+        print("\n".join(shell_lines(sys.argv[2] if len(sys.argv) > 2 else 1)))
+    except ValueError as error:
+        sys.exit("layout.py: %s" % error)
