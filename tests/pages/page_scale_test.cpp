@@ -86,8 +86,6 @@ double MeanDifference(const std::vector<double> &a, const std::vector<double> &b
   return sum / a.size();
 }
 
-std::tuple<int, int, int, int> Edges(const RECT &r) { return {r.left, r.top, r.right, r.bottom}; }
-
 // What a chooser looks like at a display density on a screen: its scale in
 // quarters, its pages' size and its boxes' side. A screen's rows start at
 // 96 dots per inch, whose pictures the others are compared with; where
@@ -155,7 +153,7 @@ void PageScale::RunRows(int screenWidth, int screenHeight) {
     for (const auto &layout : layouts) {
       RECT window, inside;
       GetWindowRect(layout.page, &window);
-      EXPECT_EQ(Edges({left, top, left + row.width, top + row.height}), Edges(window));
+      EXPECT_EQ(driver::Edges({left, top, left + row.width, top + row.height}), driver::Edges(window));
       EXPECT_TRUE(IntersectRect(&inside, &window, &area) && EqualRect(&inside, &window));
       for (const BoxDefinition *box = layout.boxes; box < layout.boxes + layout.count; ++box) {
         SCOPED_TRACE(testing::Message() << "box " << box->id << " of page " << layout.page);

@@ -6,13 +6,11 @@
 
 #include <gtest/gtest.h>
 
-#include <tuple>
 
 #include "shell/checkbox.h"
+#include "tests/support/chooser_session.h"
 
 namespace {
-
-std::tuple<int, int, int, int> Edges(const RECT &r) { return {r.left, r.top, r.right, r.bottom}; }
 
 TEST(CenteredOrigin, CentresAndKeepsOnTheArea) {
   const struct {
@@ -78,7 +76,7 @@ TEST(CheckBoxRect, HoldsTheGlyphCentredOnTheScaledPlace) {
   for (const auto &row : rows) {
     SCOPED_TRACE(testing::Message() << "(" << row.x << ", " << row.y << ") at " << row.quarters
                                     << " quarters, " << row.dpi << " dpi");
-    EXPECT_EQ(Edges(row.place), Edges(CheckBoxRect(row.x, row.y, row.quarters, row.dpi)));
+    EXPECT_EQ(driver::Edges(row.place), driver::Edges(CheckBoxRect(row.x, row.y, row.quarters, row.dpi)));
   }
 }
 
@@ -100,7 +98,7 @@ TEST(CreateRoundedPageRegion, ScalesSizeCornersAndEdges) {
     ASSERT_NE(nullptr, region);
     RECT bounds;
     GetRgnBox(region, &bounds);
-    EXPECT_EQ(Edges(row.bounds), Edges(bounds));
+    EXPECT_EQ(driver::Edges(row.bounds), driver::Edges(bounds));
     EXPECT_TRUE(PtInRegion(region, row.in.x, row.in.y));
     EXPECT_TRUE(PtInRegion(region, row.bounds.right - 1 - row.in.x, row.bounds.bottom - 1 - row.in.y));
     EXPECT_FALSE(PtInRegion(region, row.out.x, row.out.y));

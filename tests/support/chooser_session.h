@@ -12,6 +12,7 @@
 #include <windows.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "pages/converter_page.h"
@@ -62,6 +63,8 @@ bool DragFromClient(HWND window, int x, int y, int dx, int dy);
 // and its rectangle in its parent's client coordinates.
 int CheckStateOf(HWND parent, int id);
 RECT ChildRectOf(HWND parent, int id);
+// A rectangle's edges, left, top, right, bottom, to compare and print.
+inline std::tuple<int, int, int, int> Edges(const RECT &r) { return {r.left, r.top, r.right, r.bottom}; }
 // The window's client area as on the screen (which must show all of it),
 // row by row, each pixel 0x00RRGGBB. Sets the area's size; empty when it
 // cannot be read.
