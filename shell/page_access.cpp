@@ -254,7 +254,7 @@ struct PageAccessible final : IAccessible {
     const PageItem &item = definition->order[index];
     if (item.kind == PAGE_ITEM_HOTSPOT)
       return PostMessageA(page, WM_PAGE_ACTIVATE_HOTSPOT, item.id, 0) ? S_OK : E_FAIL;
-    return ActivatePageItem(page, definition, index) ? S_OK : E_FAIL;
+    return ActivatePageItem(page, definition, item) ? S_OK : E_FAIL;
   }
 
   // Places, in screen coordinates.

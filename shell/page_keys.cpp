@@ -81,14 +81,10 @@ int GetPageFocusItem(HWND page, const PageState *state, const PageDefinition *de
   return NextUsableItem(page, definition, index, 1);
 }
 
-int ActivatePageItem(HWND page, const PageDefinition *definition, int index) {
-  if (index < 0 || index >= definition->orderCount) return 0;
-  const PageItem &item = definition->order[index];
+int ActivatePageItem(HWND page, const PageDefinition *definition, const PageItem &item) {
   if (item.kind == PAGE_ITEM_HOTSPOT) return DoHotspot(page, definition, item.id) == PAGE_ACTION_DONE;
-  HWND box = GetDlgItem(page, item.id);
-  if (!box || !IsPageActionAllowed(page)) return 0;
-  SendMessageA(page, WM_COMMAND, MAKEWPARAM(item.id, BN_CLICKED), reinterpret_cast<LPARAM>(box));
-  return 1;
+  if (!GetDlgItem(page, item.id)) return 0;
+  return DoBoxClick(page, definition, item.id) == PAGE_ACTION_DONE;
 }
 
 LRESULT PageKeyDown(HWND page, PageState *state, const PageDefinition *definition, WPARAM key,
@@ -113,8 +109,8 @@ LRESULT PageKeyDown(HWND page, PageState *state, const PageDefinition *definitio
     ActivateHotspot(page, definition, definition->escapeHotspot);
   else if (key == VK_RETURN && onBox)
     ActivateHotspot(page, definition, definition->okHotspot);
-  else
-    ActivatePageItem(page, definition, focused);
+  else if (focused >= 0)
+    ActivatePageItem(page, definition, definition->order[focused]);
   return 0;
 }
 

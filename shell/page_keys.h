@@ -36,10 +36,11 @@ LRESULT PageKeyDown(HWND page, PageState *state, const PageDefinition *definitio
 // next usable one after it; -1 when the page has none.
 int GetPageFocusItem(HWND page, const PageState *state, const PageDefinition *definition);
 
-// What a click on item `index` does: a box gets its BN_CLICKED command, a
-// hotspot its action. Returns 0 when nothing was done (no such item, or
-// the page takes no action now: shell/page_actions.h).
-int ActivatePageItem(HWND page, const PageDefinition *definition, int index);
+// What a click on the item does: a box's rule or a hotspot's action,
+// through the same guarded functions as a click (shell/page_actions.h).
+// Returns 0 when nothing was done (no such box or hotspot, or the page
+// takes no action now).
+int ActivatePageItem(HWND page, const PageDefinition *definition, const PageItem &item);
 
 // WM_COMMAND, before the page's own handling: a box clicked with the mouse
 // (it has taken the focus) becomes the focused item.
