@@ -306,11 +306,13 @@ TEST_F(Chooser, ScreenReadersGetNamesRolesStatesPlacesAndActions) {
   EXPECT_EQ(std::vector<HRESULT>(2, DISP_E_MEMBERNOTFOUND),
             std::vector<HRESULT>({suite->accDoDefaultAction(Child(1)), suite->accDoDefaultAction(Child(3))}));
   EXPECT_EQ(1, driver::CheckStateOf(pages_.suite, 5));
-  // A box clicked with the mouse is told of, and takes the focus.
+  // A box clicked with the mouse is told of, and takes the focus; the
+  // first key gives the keyboard back to the page.
   ASSERT_TRUE(rig_.Toggle(pages_.main, 3));
   EXPECT_TRUE(WaitForEvent({EVENT_OBJECT_STATECHANGE, pages_.main, 2}));
   Press({kTab, kBack, kBack});  // children 3, 2, 1
   for (LONG child : {3, 1}) EXPECT_TRUE(WaitForEvent({EVENT_OBJECT_FOCUS, pages_.main, child})) << child;
+  EXPECT_TRUE(driver::WaitUntil([&] { return HasKeyboard(pages_.main); }));
   VARIANT focus = {}, state = {};
   EXPECT_TRUE(main->get_accFocus(&focus) == S_OK && focus.lVal == 1);
   EXPECT_TRUE(main->get_accState(Child(1), &state) == S_OK &&

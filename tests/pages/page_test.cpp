@@ -150,10 +150,13 @@ TEST_F(PageTest, ConverterPageAndItsProductsOptionsButton) {
        {kClick, toBig5, {{toBig5, kOn}}, kOn},
        {kClick, toBig5, {{toBig5, kOff}}, kOff}});
   ASSERT_TRUE(rig_.Back(p.converter));
-  // Product C is off: its Options button neither opens the page nor drags
-  // (the toggle after it shows that the click has been handled).
+  // The main page comes back centred on the screen. Product C is off: its
+  // Options button neither opens the page nor drags (the toggle after it
+  // shows that the click has been handled).
   RECT before, after;
   GetWindowRect(p.main, &before);
+  EXPECT_EQ((GetSystemMetrics(SM_CXSCREEN) - PAGE_WIDTH) / 2, before.left);
+  EXPECT_EQ((GetSystemMetrics(SM_CYSCREEN) - PAGE_HEIGHT) / 2, before.top);
   ASSERT_TRUE(rig_.Click(p.main, session::MainButton(MAIN_HOT_CONVERTER_OPTIONS)));
   ASSERT_TRUE(rig_.Toggle(p.main, MAIN_BOX_SUITE));
   GetWindowRect(p.main, &after);

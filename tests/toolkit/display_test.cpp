@@ -67,6 +67,12 @@ TEST(Paint, TileStretchAndGreyFill) {
         ADD_FAILURE() << "device pixel " << i % 100 << ", " << i / 100 << ": " << std::hex << canvas.pixels[i];
     DestroyWindow(window);
   }
+  // A context already deleted: nothing can be drawn, and a call with a bitmap still gives 1.
+  const HWND window = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 50, 40, nullptr, nullptr, nullptr, nullptr);
+  const HDC gone = CreateCompatibleDC(nullptr);
+  DeleteDC(gone);
+  EXPECT_EQ(std::make_pair(1, 1), std::make_pair(TileBitmap(window, gone, tile.bitmap), StretchBitmap(window, gone, skin.bitmap)));
+  DestroyWindow(window);
 }
 
 // A face name must fit the font description's 32-byte field, terminator

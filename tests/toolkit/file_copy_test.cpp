@@ -144,9 +144,11 @@ TEST_F(CopyTest, TreeCopy) {
   for (const char *name : {".dot.txt", "x.dat", ".dotdir.txt", "skipped"}) EXPECT_FALSE(tt::Exists(target + name)) << name;
   EXPECT_EQ(0, CopyDirectoryTree(Path("made\\").c_str(), Path("absent\\").c_str(), "*", 0));
   EXPECT_TRUE(tt::Exists(Path("made")));
-  for (const auto &refused : {std::make_pair("bare", "*"), std::make_pair("up\\", "..\\*")})  // no backslash at the end; a pattern that is no name
+  // No backslash at the end; a pattern that is no name; one that makes the search 260 bytes.
+  const std::string tooLong(COPY_PATH_SIZE - source.size(), 'p');
+  for (const auto &refused : {std::make_pair("bare", "*"), std::make_pair("up\\", "..\\*"), std::make_pair("long\\", tooLong.c_str())})
     EXPECT_EQ(0, CopyDirectoryTree(Path(refused.first).c_str(), source.c_str(), refused.second, 0)) << refused.first;
-  for (const char *made : {"bare", "barea.txt", "up"}) EXPECT_FALSE(tt::Exists(Path(made))) << made;
+  for (const char *made : {"bare", "barea.txt", "up", "long"}) EXPECT_FALSE(tt::Exists(Path(made))) << made;
   // An entry whose path would pass 259 bytes is passed over, not cut.
   const std::string deep = Path(std::string(239 - folder_.size(), 'd') + "\\"), twin = deep.substr(0, 238) + "e\\";
   CreateDirectoryA(deep.c_str(), nullptr);

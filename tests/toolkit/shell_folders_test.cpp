@@ -69,10 +69,10 @@ TEST(ShellFolderLookup, FromTheRegistry) {
                     value.c_str(), static_cast<DWORD>(value.size() + 1));
   for (const auto &c : cases) {
     char buffer[SHELL_PATH_SIZE + 8] = "caller's";
-    buffer[SHELL_PATH_SIZE] = 'X';
+    std::fill(buffer + SHELL_PATH_SIZE, buffer + sizeof buffer, 'X');  // guards: neither read nor written
     c.lookup(buffer);
     EXPECT_STRCASEEQ(c.expected.c_str(), buffer) << c.name;
-    EXPECT_EQ('X', buffer[SHELL_PATH_SIZE]);
+    EXPECT_EQ(std::string(8, 'X'), std::string(buffer + SHELL_PATH_SIZE, 8));
   }
   for (const char *value : {"Toolkit 259", "Toolkit 260"}) RegDeleteKeyValueA(HKEY_CURRENT_USER, USER_SHELL_FOLDERS_KEY, value);
 }
