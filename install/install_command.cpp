@@ -47,7 +47,7 @@ void ReadInstallTables(ProductPages products, const HWND windows[PRODUCT_COUNT])
     // An install table longer than the product's capacity is read as far as it fits.
     const TableOf<InstallFileDefinition> rules = {page->files, std::min(page->fileCount, table.capacity)};
     for (const InstallFileDefinition &rule : rules) {
-      InstallEntry &entry = table.entries[&rule - page->files];
+      InstallEntry &entry = table.entries[rules.IndexOf(rule)];
       StringCchCopyA(entry.files, FILE_LIST_SIZE, rule.files);
       if (rule.onlyWith && !IsBoxChecked(windows[product], rule.onlyWith)) continue;
       entry.selected = rule.box == INSTALL_ALWAYS || IsBoxChecked(windows[product], rule.box) == rule.when;

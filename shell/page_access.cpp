@@ -280,9 +280,10 @@ struct PageAccessible final : IAccessible {
     POINT at = {x, y};
     ScreenToClient(page, &at);
     RECT r;
-    for (const PageItem &item : OrderOf(definition)) {
+    const TableOf<PageItem> order = OrderOf(definition);
+    for (const PageItem &item : order) {
       if (GetPageItemRect(page, &pageState->hotspots, item, &r) && PtInRect(&r, at)) {
-        SetChild(child, static_cast<LONG>(&item - definition->order) + 1);
+        SetChild(child, order.IndexOf(item) + 1);
         return S_OK;
       }
     }

@@ -114,6 +114,8 @@ struct TableOf {
   int count;
   const T *begin() const { return first; }
   const T *end() const { return first + count; }
+  // The place in the table of an entry met in a walk over it.
+  int IndexOf(const T &entry) const { return static_cast<int>(&entry - first); }
 };
 inline TableOf<BoxDefinition> BoxesOf(const PageDefinition *page) { return {page->boxes, page->boxCount}; }
 inline TableOf<HotspotDefinition> HotspotsOf(const PageDefinition *page) {

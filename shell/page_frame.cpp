@@ -36,12 +36,13 @@ LRESULT PageCreateControls(HWND page, PageState *state, const CREATESTRUCTA *cre
     CreateCheckBox(page, box.id, place, box.style, create->hInstance);
   }
   for (const BoxDefinition &box : BoxesOf(definition)) SetButtonState(page, box.id, box.checked);
-  for (const HotspotDefinition &spot : HotspotsOf(definition)) {
+  const TableOf<HotspotDefinition> spots = HotspotsOf(definition);
+  for (const HotspotDefinition &spot : spots) {
     const RECT r = MapLayoutRect(page, spot.x, spot.y, spot.width, spot.height);
     const WORD x = static_cast<WORD>(r.left), y = static_cast<WORD>(r.top);
     const WORD width = static_cast<WORD>(r.right - r.left);
     const WORD height = static_cast<WORD>(r.bottom - r.top);
-    if (&spot == definition->hotspots)
+    if (spots.IndexOf(spot) == 0)
       HotspotListInit(&state->hotspots, spot.id, x, y, width, height);
     else
       HotspotListAdd(&state->hotspots, spot.id, x, y, width, height);

@@ -29,8 +29,9 @@ int IsPageItemUsable(HWND page, const PageItem &item) {
 }
 
 int FindPageBoxItem(const PageDefinition *definition, int id) {
-  for (const PageItem &item : OrderOf(definition)) {
-    if (item.kind == PAGE_ITEM_BOX && item.id == id) return static_cast<int>(&item - definition->order);
+  const TableOf<PageItem> order = OrderOf(definition);
+  for (const PageItem &item : order) {
+    if (item.kind == PAGE_ITEM_BOX && item.id == id) return order.IndexOf(item);
   }
   return -1;
 }
