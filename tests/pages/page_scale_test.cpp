@@ -33,48 +33,30 @@ const char kDesktopKey[] = "Control Panel\\Desktop";
 // 125% to 175%.
 const double kMaxMeanDifference = 5.4;
 
-// How `count` source samples (a row or a column) are averaged into
-// `size` samples: sample d takes the source's [d s, (d + 1) s), s = count
-// / size, each source pixel weighed by how much of it lies inside.
-struct Span {
-  int first;
-  std::vector<double> weights;
-};
-std::vector<Span> AreaSpans(int count, int size) {
-  const double s = static_cast<double>(count) / size;
-  std::vector<Span> spans(size);
-  for (int d = 0; d < size; ++d) {
-    const double from = d * s, to = (d + 1) * s;
-    spans[d].first = static_cast<int>(from);
-    for (int i = spans[d].first; i < count && i < to; ++i)
-      spans[d].weights.push_back((std::min<double>(i + 1, to) - std::max<double>(i, from)) / s);
-  }
-  return spans;
-}
-
 // A picture of width x height pixels (0x00RRGGBB) resampled to toWidth x
-// toHeight by area averaging (at a whole ratio, the mean of each block),
-// per pixel and channel.
+// toHeight by area averaging, per pixel and channel: each pixel is the mean
+// of the source area it covers, each source pixel weighed by how much of
+// it lies inside (at a whole ratio, the mean of each block).
 std::vector<double> Resampled(const std::vector<DWORD> &picture, int width, int height, int toWidth,
                               int toHeight) {
-  const std::vector<Span> across = AreaSpans(width, toWidth), down = AreaSpans(height, toHeight);
-  std::vector<double> rows(static_cast<size_t>(height) * toWidth * 3, 0);
-  for (int y = 0; y < height; ++y) {
-    for (int x = 0; x < toWidth; ++x) {
-      for (size_t i = 0; i < across[x].weights.size(); ++i) {
-        const DWORD pixel = picture[y * width + across[x].first + i];
-        for (int k = 0; k < 3; ++k)
-          rows[(y * toWidth + x) * 3 + k] += across[x].weights[i] * (pixel >> (16 - 8 * k) & 0xFF);
-      }
-    }
-  }
+  // For each of `size` samples, the source samples of `count` it covers and their weights.
+  const auto spans = [](int count, int size) {
+    std::vector<std::vector<std::pair<int, double>>> spans(size);
+    const double s = static_cast<double>(count) / size;
+    for (int d = 0; d < size; ++d)
+      for (int i = static_cast<int>(d * s); i < count && i < (d + 1) * s; ++i)
+        spans[d].push_back({i, (std::min<double>(i + 1, (d + 1) * s) - std::max<double>(i, d * s)) / s});
+    return spans;
+  };
+  const auto across = spans(width, toWidth), down = spans(height, toHeight);
   std::vector<double> resampled(static_cast<size_t>(toWidth) * toHeight * 3, 0);
-  for (int y = 0; y < toHeight; ++y) {
-    for (size_t i = 0; i < down[y].weights.size(); ++i) {
-      const double *row = &rows[(down[y].first + i) * toWidth * 3];
-      for (int k = 0; k < toWidth * 3; ++k) resampled[y * toWidth * 3 + k] += down[y].weights[i] * row[k];
-    }
-  }
+  for (int y = 0; y < toHeight; ++y)
+    for (int x = 0; x < toWidth; ++x)
+      for (const auto &row : down[y])
+        for (const auto &column : across[x])
+          for (int k = 0; k < 3; ++k)
+            resampled[(y * toWidth + x) * 3 + k] +=
+                row.second * column.second * (picture[row.first * width + column.first] >> (16 - 8 * k) & 0xFF);
   return resampled;
 }
 
@@ -138,32 +120,26 @@ void PageScale::RunRows(int screenWidth, int screenHeight) {
     session::Rig rig("D:\\");
     ASSERT_EQ(session::Seen::kPage, rig.Open());
     const session::Pages &pages = rig.pages();
-    const struct {
-      HWND page;
-      const BoxDefinition *boxes;
-      int count;
-    } layouts[] = {{pages.main, MAIN_BOXES, CountOf(MAIN_BOXES)},
-                   {pages.suite, SUITE_BOXES, CountOf(SUITE_BOXES)},
-                   {pages.system, SYSTEM_BOXES, CountOf(SYSTEM_BOXES)},
-                   {pages.converter, CONVERTER_BOXES, CountOf(CONVERTER_BOXES)}};
+    const HWND byIndex[PAGE_COUNT] = {pages.main, pages.suite, pages.system, pages.converter};
     // Every page centred on the screen, wholly on the work area; every box
     // centred within half a pixel of f times its layout centre, and at
     // least as large as the glyph (12 x dpi / 96).
     const int left = (screenWidth - row.width) / 2, top = (screenHeight - row.height) / 2;
-    for (const auto &layout : layouts) {
+    for (const PageDefinition *definition : {&MAIN_PAGE, &SUITE_PAGE, &SYSTEM_PAGE, &CONVERTER_PAGE}) {
+      const HWND page = byIndex[definition->index];
       RECT window, inside;
-      GetWindowRect(layout.page, &window);
+      GetWindowRect(page, &window);
       EXPECT_EQ(driver::Edges({left, top, left + row.width, top + row.height}), driver::Edges(window));
       EXPECT_TRUE(IntersectRect(&inside, &window, &area) && EqualRect(&inside, &window));
-      for (const BoxDefinition *box = layout.boxes; box < layout.boxes + layout.count; ++box) {
-        SCOPED_TRACE(testing::Message() << "box " << box->id << " of page " << layout.page);
-        const RECT place = driver::ChildRectOf(layout.page, box->id);
+      for (const BoxDefinition &box : BoxesOf(definition)) {
+        SCOPED_TRACE(testing::Message() << "box " << box.id << " of page " << definition->index);
+        const RECT place = driver::ChildRectOf(page, box.id);
         EXPECT_EQ(std::make_tuple(row.side, row.side),
                   std::make_tuple(place.right - place.left, place.bottom - place.top));
         EXPECT_GE(row.side * SCALE_DPI, CHECKBOX_SIDE * static_cast<int>(row.dpi));
         // In eighths of a pixel: the box's centre, and f times the layout's.
-        EXPECT_LE(std::abs(4 * (place.left + place.right) - row.quarters * (2 * box->x + CHECKBOX_SIDE)), 4);
-        EXPECT_LE(std::abs(4 * (place.top + place.bottom) - row.quarters * (2 * box->y + CHECKBOX_SIDE)), 4);
+        EXPECT_LE(std::abs(4 * (place.left + place.right) - row.quarters * (2 * box.x + CHECKBOX_SIDE)), 4);
+        EXPECT_LE(std::abs(4 * (place.top + place.bottom) - row.quarters * (2 * box.y + CHECKBOX_SIDE)), 4);
       }
     }
 
