@@ -7,74 +7,63 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <functional>
 
 #include "tests/support/chooser_session.h"
 
 namespace {
 
+using session::Pages;
 using session::Rig;
-using Choose = std::function<bool(Rig &)>;
+
+// A box clicked: on the main page, or on an option page, which is shown
+// before its first box and left with its OK after its last. A negative id
+// sends the command of a box no mouse reaches.
+typedef HWND Pages::*PageOf;
+const PageOf kMain = &Pages::main, kSuite = &Pages::suite, kSystem = &Pages::system, kConverter = &Pages::converter;
+struct Pick { PageOf page; int box; };
+
+bool Choose(Rig &r, const std::vector<Pick> &picks) {
+  bool done = true;
+  for (size_t i = 0; done && i < picks.size(); ++i) {
+    const HWND page = r.pages().*picks[i].page;
+    const bool option = page != r.pages().main;
+    const bool first = i == 0 || picks[i - 1].page != picks[i].page;
+    const bool last = i + 1 == picks.size() || picks[i + 1].page != picks[i].page;
+    done = (!option || !first || r.Show(page)) &&
+           (picks[i].box < 0 ? (r.Command(page, -picks[i].box), true) : r.Toggle(page, picks[i].box)) &&
+           (!option || !last || r.Back(page));
+  }
+  return done;
+}
 
 TEST(Install, SelectionsToCommand) {
   const std::string a = "D:\\KIVOTW2K\\", b = "D:\\KIVOOS\\", c = "D:\\ZHCONV\\";
   const std::string dict = session::Items(a, {"KVDICT\\KVDICT.PRC", "KVDICT\\WORDS.PDB", "KVDICT\\MEANS.PDB"});
   const std::string allC = session::Items(c, {"ZHCONV.PRC", "B5TOGB.PDB", "GBTOB5.PDB"});
-  const struct {
-    const char *name;
-    std::string folder;
-    Choose choose;
-    std::string items;
-    size_t rejected;
-  } rows[] = {
-      {"as started, from the CD-ROM", "D:\\", nullptr, session::DefaultItems("D:\\"), 0},
-      {"Hong Kong table (the hidden box, by its command on the page shown)", "D:\\",
-       [](Rig &r) {
-         HWND suite = r.pages().suite;
-         return r.Show(suite) && (r.Command(suite, SUITE_BOX_HK_TABLE), r.Back(suite));
-       },
+  const struct { const char *name; std::string folder; std::vector<Pick> picks; std::string items; size_t rejected; } rows[] = {
+      {"as started, from the CD-ROM", "D:\\", {}, session::DefaultItems("D:\\"), 0},
+      {"Hong Kong table (the hidden box, by its command on the page shown)", "D:\\", {{kSuite, -SUITE_BOX_HK_TABLE}},
        session::Items(a, {"KIVOIME.PRC", "CODEHK.PDB", "ZHUYIN.PDB", "STROKE.PDB", "EXTRA.PDB", "ASSOC.PDB"}) +
            dict + session::Items(a, {"PHRASES.PDB"}) + allC, 0},
-      {"homophones and dictionary off", "D:\\",
-       [](Rig &r) {
-         HWND suite = r.pages().suite;
-         return r.Show(suite) && r.Toggle(suite, SUITE_BOX_HOMOPHONE) && r.Toggle(suite, SUITE_BOX_DICTIONARY) &&
-                r.Back(suite);
-       },
-       session::Items(a, {"KIVOIME.PRC", "CODEB5.PDB", "ZHUYIN.PDB", "STROKE.PDB", "ASSOC.PDB", "PHRASES.PDB"}) + allC,
-       0},
+      {"homophones and dictionary off", "D:\\", {{kSuite, SUITE_BOX_HOMOPHONE}, {kSuite, SUITE_BOX_DICTIONARY}},
+       session::Items(a, {"KIVOIME.PRC", "CODEB5.PDB", "ZHUYIN.PDB", "STROKE.PDB", "ASSOC.PDB", "PHRASES.PDB"}) + allC, 0},
       {"product B, program first, and C", "D:\\",
-       [](Rig &r) {
-         HWND system = r.pages().system;
-         return r.Show(system) && r.Toggle(system, 2) && r.Toggle(system, 5) && r.Toggle(system, 6) &&
-                r.Back(system) && r.Toggle(r.pages().main, MAIN_BOX_SUITE);
-       },
+       {{kSystem, SYSTEM_BOX_BIG5_RARE}, {kSystem, SYSTEM_BOX_GB_RARE}, {kSystem, SYSTEM_BOX_GBK}, {kMain, MAIN_BOX_SUITE}},
        session::Items(b, {"KIVOOS.PRC", "FONTB1.PDB", "FONTB3.PDB", "FONTG1.PDB"}) + allC, 0},
       {"product B with every font set: its page's last box too", "D:\\",
-       [](Rig &r) {
-         HWND system = r.pages().system;
-         return r.Show(system) && r.Toggle(system, SYSTEM_BOX_GBK) && r.Toggle(system, SYSTEM_BOX_GBK) &&
-                r.Back(system) && r.Toggle(r.pages().main, MAIN_BOX_SUITE) &&
-                r.Toggle(r.pages().main, MAIN_BOX_CONVERTER);
-       },
-       session::Items(b, {"KIVOOS.PRC", "FONTB1.PDB", "FONTB2.PDB", "FONTB3.PDB", "FONTG1.PDB", "FONTG2.PDB",
-                          "FONTG3.PDB"}), 0},
-      {"product C with one direction", "D:\\",
-       [](Rig &r) {
-         HWND converter = r.pages().converter;
-         return r.Toggle(r.pages().main, MAIN_BOX_SUITE) && r.Show(converter) &&
-                r.Toggle(converter, CONVERTER_BOX_B5_TO_GB) && r.Back(converter);
-       },
+       {{kSystem, SYSTEM_BOX_GBK}, {kSystem, SYSTEM_BOX_GBK}, {kMain, MAIN_BOX_SUITE}, {kMain, MAIN_BOX_CONVERTER}},
+       session::Items(b, {"KIVOOS.PRC", "FONTB1.PDB", "FONTB2.PDB", "FONTB3.PDB", "FONTG1.PDB", "FONTG2.PDB", "FONTG3.PDB"}), 0},
+      {"product C with one direction", "D:\\", {{kMain, MAIN_BOX_SUITE}, {kConverter, CONVERTER_BOX_B5_TO_GB}},
        session::Items(c, {"ZHCONV.PRC", "GBTOB5.PDB"}), 0},
       // Nothing is quoted: each item is split at the space, and the tool
       // finds none of the halves.
-      {"folder with a space", "C:\\Kivo Setup", nullptr, session::DefaultItems("C:\\Kivo Setup\\"), 26},
+      {"folder with a space", "C:\\Kivo Setup", {}, session::DefaultItems("C:\\Kivo Setup\\"), 26},
   };
   for (const auto &row : rows) {
     SCOPED_TRACE(row.name);
     Rig rig(row.folder);
     ASSERT_EQ(session::Seen::kPage, rig.Open());
-    ASSERT_TRUE(!row.choose || row.choose(rig));
+    ASSERT_TRUE(Choose(rig, row.picks));
     ASSERT_TRUE(rig.PressOk() && rig.WaitForEnd() && rig.WaitForToolDone());
     EXPECT_EQ(session::ToolExePath() + row.items, rig.ToolCommandLine());
     const size_t items = std::count(row.items.begin(), row.items.end(), ' ');

@@ -47,11 +47,9 @@ bool HasKeyboard(HWND page) {
 
 // Shows the system page as its Options button would, if the main page had
 // one; true once it has the keyboard.
-bool ShowSystemPage(const session::Pages &pages) {
-  ShowWindow(pages.main, SW_HIDE);
-  ShowWindow(pages.system, SW_SHOW);
-  SetForegroundWindow(pages.system);
-  return driver::WaitUntil([&] { return HasKeyboard(pages.system); });
+bool ShowSystemPage(session::Rig &rig) {
+  const HWND system = rig.pages().system;
+  return rig.Show(system) && SetForegroundWindow(system) && driver::WaitUntil([&] { return HasKeyboard(system); });
 }
 
 // Bounding box, in client coordinates, of the pixels on screen where the
@@ -164,19 +162,17 @@ TEST_F(Chooser, TabWalksTheUsableItemsInReadingOrderAndMarksThem) {
   rig_.UnregisterTool();
   // Each page is left with `out`; from an option page, the main page is then
   // left with `thenOut`, once it has the keyboard.
-  struct Case { PageOf page; RECT options; std::vector<Item> stops; std::vector<WORD> out, thenOut; } cases[] = {
-    {kMain, {}, {1, 3, kOptionsA, kOptionsC, kMainOk, kExit}, {kAltF4}, {}},
-    {kSuite, kOptionsA, {5, 7, 6, 9, 10, 11, kPageOk}, {kEsc}, {kEsc}},  // disabled 1 and 2 are passed by
-    {kConverter, kOptionsC, {1, 2, kPageOk}, {kAltF4}, {}},
-    {kSystem, {}, {1, 2, 3, 4, 5, 6, kPageOk}, {kEnter}, {kBack, kEnter}},  // OK, then Exit
+  struct Case { PageOf page; std::vector<Item> stops; std::vector<WORD> out, thenOut; } cases[] = {
+    {kMain, {1, 3, kOptionsA, kOptionsC, kMainOk, kExit}, {kAltF4}, {}},
+    {kSuite, {5, 7, 6, 9, 10, 11, kPageOk}, {kEsc}, {kEsc}},  // disabled 1 and 2 are passed by
+    {kConverter, {1, 2, kPageOk}, {kAltF4}, {}},
+    {kSystem, {1, 2, 3, 4, 5, 6, kPageOk}, {kEnter}, {kBack, kEnter}},  // OK, then Exit
   };
   for (const Case &c : cases) {
     SCOPED_TRACE(testing::Message() << "page " << &c - cases);
     Start();
     HWND page = pages_.*c.page;
-    ASSERT_TRUE(IsRectEmpty(&c.options) ||
-                driver::ClickAtClient(pages_.main, (c.options.left + c.options.right) / 2, (c.options.top + c.options.bottom) / 2));
-    ASSERT_TRUE(c.page != kSystem || ShowSystemPage(pages_));
+    ASSERT_TRUE(c.page == kMain || (c.page == kSystem ? ShowSystemPage(rig_) : rig_.Show(page)));
     ASSERT_TRUE(driver::WaitUntil([&] { return HasKeyboard(page); }));
     int width = 0, height = 0;
     const std::vector<DWORD> unmarked = driver::GrabPainted(page, &width, &height);
@@ -212,7 +208,7 @@ TEST_F(Chooser, SpaceEnterAndEscDoWhatClicksDo) {
   Play("Enter on a box is OK", {kEnter}, kMain, kConverter, {1, 2}, {0, 0});
   Play("Options C of no product does nothing; product C again", {kEnter, kBack, kBack, kSpace},
        kMain, kConverter, {1, 2}, {1, 1});
-  ASSERT_TRUE(ShowSystemPage(pages_));
+  ASSERT_TRUE(ShowSystemPage(rig_));
   Play("common Big5 off", {kSpace}, kSystem, kSystem, {1, 2, 3, 4, 5, 6}, {0, 0, 0, 1, 1, 1});
   Play("HKSCS asks for it", {kTab, kTab, kSpace}, kSystem, kSystem, {1, 2, 3}, {1, 0, 1});
   Play("no common set: no product B", {kBack, kBack, kSpace, kTab, kTab, kTab, kSpace}, kSystem, kMain, {2}, {0});
