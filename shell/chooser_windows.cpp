@@ -48,9 +48,8 @@ int CreateChooserWindows(HINSTANCE instance, int showCommand, const PageProc pro
 // The pages are tried in creation order: main, suite, system, converter.
 LRESULT CALLBACK ChooserWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   const int stage = g_Shell.creationStage;
-  for (const HWND &handle : g_Shell.windows) {
-    const int page = static_cast<int>(&handle - g_Shell.windows);
-    if ((window == handle || stage == page) && g_Shell.procs[page])
+  for (int page = 0; page < CountOf(g_Shell.windows); ++page) {
+    if ((window == g_Shell.windows[page] || stage == page) && g_Shell.procs[page])
       return g_Shell.procs[page](window, message, wParam, lParam);
   }
   return DefWindowProcA(window, message, wParam, lParam);
